@@ -1,0 +1,10 @@
+#include "controls/dialogframe/dialogframe.h"
+
+namespace quorl::dialogframe {
+
+// Stand-in until the frame's own behaviour is built: the dialog manager's defaults.
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefDlgProcA(window, message, wParam, lParam);
+}
+
+} // namespace quorl::dialogframe

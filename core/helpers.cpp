@@ -1,0 +1,74 @@
+#include "core/helpers.h"
+
+namespace quorl {
+
+namespace {
+
+constexpr COLORREF kDotColour = RGB(0, 0, 0);
+constexpr int kCaptionBufferSize = 260;
+constexpr char kCaptionEnd = ',';
+constexpr char kLineBreakMark = '~';
+
+} // namespace
+
+bool ChangeStateBits(HWND window, LONG mask, BOOL set) {
+    const LONG old = GetWindowLongA(window, kStateWordIndex);
+    const LONG updated = set ? (old | mask) : (old & ~mask);
+    if (updated == old) {
+        return false;
+    }
+    SetWindowLongA(window, kStateWordIndex, updated);
+    return true;
+}
+
+bool HitTestClient(HWND window, LPARAM point) {
+    RECT client;
+    GetClientRect(window, &client);
+    const POINT p = {static_cast<LONG>(LOWORD(point)), static_cast<LONG>(HIWORD(point))};
+    return PtInRect(&client, p) != FALSE;
+}
+
+void DrawDottedRect(HDC dc, int left, int top, int right, int bottom) {
+    for (int x = left + 1; x <= right; x += 2) {
+        SetPixel(dc, x, top, kDotColour);
+        SetPixel(dc, x, bottom, kDotColour);
+    }
+    for (int y = top + 1; y <= bottom; y += 2) {
+        SetPixel(dc, left, y, kDotColour);
+        SetPixel(dc, right, y, kDotColour);
+    }
+}
+
+HMODULE ProgramModuleHandle() {
+    return GetModuleHandleA(nullptr);
+}
+
+LRESULT GetCaptionText(HWND window, WPARAM size, LPARAM buffer) {
+    const LRESULT count = DefWindowProcA(window, WM_GETTEXT, size, buffer);
+    if (!IsWindowVisible(window) && count != 0) {
+        char* text = reinterpret_cast<char*>(buffer);
+        for (LRESULT i = 0; i < count && text[i] != '\0'; ++i) {
+            if (text[i] == '&') {
+                text[i] = '$';
+                break;
+            }
+        }
+    }
+    return count;
+}
+
+LRESULT SetCaptionText(HWND window, LPCSTR text) {
+    if (text == nullptr) {
+        return DefWindowProcA(window, WM_SETTEXT, 0, 0);
+    }
+    char caption[kCaptionBufferSize];
+    int length = 0;
+    for (; length < kMaxCaptionLength && text[length] != '\0' && text[length] != kCaptionEnd;
+         ++length) {
+        caption[length] = text[length] == kLineBreakMark ? '\n' : text[length];
+    }
+    caption[length] = '\0';
+    return DefWindowProcA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption));
+}
+
+} // namespace quorl

@@ -1,0 +1,39 @@
+// Library-wide state: the module instance, the shared control font and
+// pens, the reference count of InitQuorl/ExitQuorl and the registered
+// message ids. Plain process memory, used on the thread that owns the
+// windows (and inside DllMain at load time).
+#pragma once
+
+#include <windows.h>
+
+namespace quorl {
+
+struct LibraryState {
+    HINSTANCE instance = nullptr;
+    HFONT controlFont = nullptr; // its presence marks the library initialised
+    HPEN darkGreyPen = nullptr;
+    HPEN lightGreyPen = nullptr;
+    LONG referenceCount = 0;
+    ATOM pageSwitcherAtom = 0; // property name used by the page switcher
+    UINT msgGetFieldName = 0;  // 0: not registered, never matched
+    UINT msgFocusNotify = 0;
+    UINT msgPaintDC = 0;
+};
+
+extern LibraryState g_library;
+
+constexpr COLORREF kDarkGrey = RGB(0x80, 0x80, 0x80);
+constexpr COLORREF kLightGrey = RGB(0xC0, 0xC0, 0xC0);
+
+// Creates the shared objects and registers classes and messages; does
+// nothing when the control font already exists.
+void InitialiseLibrary();
+// Deletes the shared font, pens and the status font; classes stay.
+void TeardownLibrary();
+
+// True when message is the registered message id (an id of 0 never matches).
+inline bool IsRegisteredMessage(UINT id, UINT message) {
+    return id != 0 && message == id;
+}
+
+} // namespace quorl
