@@ -1,0 +1,30 @@
+// Bitmap helpers the graphic buttons share: where a control looks for its
+// pictures, and the half-tone look of a disabled picture.
+#pragma once
+
+#include <windows.h>
+
+namespace quorl {
+
+// Library bitmap: 8 x 8 black-and-white checkerboard for the disabled look.
+constexpr WORD kHalftonePatternId = 113;
+
+// Modules a control searches for a picture, first hit wins: the library
+// (so its stock pictures win), the parent window's module, the control's
+// own module. Null entries (no parent) are skipped by the callers.
+struct ControlModules {
+    HINSTANCE order[3];
+};
+ControlModules ControlModulesOf(HWND control);
+
+// LoadBitmapA over ControlModulesOf; null when no module has the bitmap.
+HBITMAP LoadControlBitmap(HWND control, LPCSTR name);
+
+// Draws a picture disabled: the target rectangle is filled light grey, then
+// the picture is blitted through the checkerboard with
+// destination AND (pattern OR source), so that every other pixel stays grey
+// and the others are the picture ANDed with grey.
+void DrawHalftone(HDC target, int x, int y, int width, int height, HDC source, int sourceX,
+                  int sourceY);
+
+} // namespace quorl
