@@ -1,0 +1,79 @@
+// QUORL32.DLL as an application meets it: exports, classes, messages.
+#include <gtest/gtest.h>
+
+#include "quorl32.h"
+#include "tests/common/win_test.h"
+
+namespace {
+
+using quorl_test::LibraryModule;
+
+TEST(Dll, ExportsResolveByOrdinalAndByName) {
+    HMODULE library = LibraryModule();
+    ASSERT_NE(library, nullptr);
+    const struct {
+        int ordinal;
+        const char* name;
+    } exports[] = {
+        {2, "InitQuorl"},     {3, "ExitQuorl"},
+        {4, "DllMain"},       {5, "WEP"},
+        {7, "StsbCreate"},    {8, "StsbAdjust"},
+        {9, "StsbAddField"},  {10, "StsbGetHeight"},
+        {11, "StsbAutoInfo"}, {12, "LoadBitmapPalette"},
+        {13, "StringToDate"}, {14, "DayOfDate"},
+        {15, "AddNDays"},
+    };
+    for (const auto& e : exports) {
+        FARPROC byOrdinal = GetProcAddress(library, MAKEINTRESOURCEA(e.ordinal));
+        EXPECT_NE(byOrdinal, nullptr) << e.name;
+        EXPECT_EQ(byOrdinal, GetProcAddress(library, e.name)) << e.name;
+    }
+    EXPECT_EQ(GetProcAddress(library, MAKEINTRESOURCEA(6)), nullptr);
+    EXPECT_EQ(GetProcAddress(library, MAKEINTRESOURCEA(1)), nullptr);
+    EXPECT_EQ(GetProcAddress(library, MAKEINTRESOURCEA(16)), nullptr);
+    EXPECT_EQ(reinterpret_cast<void*>(GetProcAddress(library, "InitQuorl")),
+              reinterpret_cast<void*>(&InitQuorl));
+}
+
+TEST(Dll, ClassesAreGlobalAndBelongToTheLibrary) {
+    for (const char* name : {QUORL_CLASS, GAUGE_CLASS, GTEXT_CLASS, QUCHECK_CLASS, GSEITE_CLASS,
+                             GSHED_CLASS, BORDLGPLAGIAT_CLASS, QUSTSB_CLASS, QUSTSF_CLASS}) {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        ASSERT_TRUE(GetClassInfoExA(LibraryModule(), name, &wc)) << name;
+        EXPECT_TRUE(wc.style & CS_GLOBALCLASS) << name;
+        // Global classes are found whatever module asks.
+        EXPECT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), name, &wc)) << name;
+    }
+}
+
+TEST(Dll, ControlsCanBeCreatedByClassName) {
+    quorl_test::RecordingParent parent;
+    for (const char* name : {QUORL_CLASS, GAUGE_CLASS, GTEXT_CLASS, QUCHECK_CLASS, QUSTSF_CLASS}) {
+        HWND control = parent.child(name, "Text", WS_VISIBLE, 0, 0, 80, 24, 100);
+        EXPECT_NE(control, nullptr) << name;
+        DestroyWindow(control);
+    }
+}
+
+TEST(Dll, RegisteredMessagesExist) {
+    // Registering the same names again returns the ids the library got.
+    for (UINT id : {quorl_test::FieldNameMessage(), quorl_test::FocusNotifyMessage(),
+                    quorl_test::PaintDCMessage()}) {
+        EXPECT_GE(id, 0xC000u);
+    }
+}
+
+TEST(Dll, ExplicitInitialisationKeepsAWorkingLibrary) {
+    InitQuorl();
+    ExitQuorl(); // count back to 0: the shared objects go, the classes stay
+    WNDCLASSA wc;
+    EXPECT_TRUE(GetClassInfoA(LibraryModule(), QUORL_CLASS, &wc));
+    InitQuorl(); // and come back
+    EXPECT_EQ(WEP(0), 1);
+    InitQuorl(); // count 1 -> 2: nothing (already counted)
+    ExitQuorl();
+    ExitQuorl();
+}
+
+} // namespace
