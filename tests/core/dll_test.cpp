@@ -1,6 +1,8 @@
 // QUORL32.DLL as an application meets it: exports, classes, messages.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "quorl32.h"
 #include "tests/common/win_test.h"
 
@@ -74,6 +76,49 @@ TEST(Dll, ExplicitInitialisationKeepsAWorkingLibrary) {
     InitQuorl(); // count 1 -> 2: nothing (already counted)
     ExitQuorl();
     ExitQuorl();
+}
+
+} // namespace
+
+namespace {
+
+TEST(Dll, EntryPointAcceptsThreadNotifications) {
+    auto entry = reinterpret_cast<QUORL_DLLMAIN_PROC>(reinterpret_cast<void*>(
+        GetProcAddress(LibraryModule(), MAKEINTRESOURCEA(QUORL_ORD_DLLMAIN))));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry(LibraryModule(), DLL_THREAD_ATTACH, nullptr));
+    EXPECT_TRUE(entry(LibraryModule(), DLL_THREAD_DETACH, nullptr));
+    EXPECT_TRUE(entry(LibraryModule(), 77, nullptr)); // unknown reasons are ignored
+    // The library still works: its stock pictures are found under its instance.
+    HBITMAP bitmap = nullptr;
+    HPALETTE palette = nullptr;
+    EXPECT_TRUE(LoadBitmapPalette(LibraryModule(), MAKEINTRESOURCEA(113), &bitmap, &palette));
+    DeleteObject(bitmap);
+}
+
+TEST(Dll, CarriesVersionInformation) {
+    char path[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameA(LibraryModule(), path, sizeof path), 0u);
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> data(size);
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, size, data.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_DLL));
+    EXPECT_GE(HIWORD(fixed->dwFileVersionMS), 1u);
+
+    char* text = nullptr;
+    ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\040704E4\\ProductName",
+                               reinterpret_cast<void**>(&text), &length));
+    EXPECT_STREQ(text, "QUORL32 Control Library");
+    ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\040704E4\\OriginalFilename",
+                               reinterpret_cast<void**>(&text), &length));
+    EXPECT_STREQ(text, "QUORL32.DLL");
 }
 
 } // namespace
