@@ -88,9 +88,13 @@ TEST_F(Library, FontFollowsTheProfile) {
         LONG weight;
     };
     const Case cases[] = {
-        {"Arial", "Arial", 11, 500},        {"Arial,10", "Arial", 13, 500},
-        {"Arial,10,700", "Arial", 13, 700}, {"", "", 11, 500},
+        {"Arial", "Arial", 11, 500},
+        {"Arial,10", "Arial", 13, 500},
+        {"Arial,10,700", "Arial", 13, 700},
+        {"", "", 11, 500},
         {"Arial,x,400", "Arial", 0, 400},
+        // The profile read stops after 29 characters, before the split.
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabc,12,700", "ABCDEFGHIJKLMNOPQRSTUVWXYZabc", 11, 500},
     };
     for (const Case& c : cases) {
         SetFontProfile(c.value);
