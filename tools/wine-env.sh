@@ -27,7 +27,7 @@ start)
     fi
     "$server" -k 2>/dev/null || true
     "$server" -w 2>/dev/null || true
-    "$server" -p
+    "$server" -p </dev/null >/dev/null 2>&1
     # The first program after a server start brings up the desktop process;
     # let that happen here rather than inside a test.
     "$here/wine-run.sh" "$prefix" cmd /c exit >/dev/null 2>&1 || true
