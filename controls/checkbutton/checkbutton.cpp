@@ -2,8 +2,6 @@
 // mark, and the tab of the page switcher in tab mode.
 #include "controls/checkbutton/checkbutton.h"
 
-#include <vector>
-
 #include "controls/checkbutton/checkbutton_data.h"
 #include "core/bitmaps.h"
 #include "core/helpers.h"
@@ -73,29 +71,39 @@ void CheckSetCheck(HWND window, WPARAM check) {
     }
 }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+// Every window the dialog manager's group walk can yield is a descendant
+// of the dialog; a walk longer than that circles.
+int DescendantCount(HWND dialog) {
+    int count = 0;
+    if (dialog != nullptr) {
+        EnumChildWindows(dialog, CountWindow, reinterpret_cast<LPARAM>(&count));
+    }
+    return count;
+}
+
 // Unchecks the other members of the group, last one first, then checks
-// the control. A walk that circles without reaching the control (it is
-// hidden or disabled, so the dialog manager passes over it) or that finds
-// no dialog ends at the first repeat, and the control is checked anyway.
+// the control. When the control is hidden or disabled the dialog manager
+// passes over it and the walk would circle for ever: it then ends where it
+// began (or after as many steps as there are windows), and the control is
+// checked anyway, as it is when there is no dialog to walk.
 void CheckGroupWalk(HWND window) {
     HWND dialog = GetParent(window);
-    std::vector<HWND> visited;
+    const int limit = DescendantCount(dialog);
+    HWND first = nullptr;
     HWND item = window;
-    for (;;) {
+    for (int step = 0; step < limit; ++step) {
         item = GetNextDlgGroupItem(dialog, item, TRUE);
-        if (item == nullptr) {
+        if (item == nullptr || item == first) {
             break;
         }
-        for (HWND seen : visited) {
-            if (seen == item) {
-                item = nullptr;
-                break;
-            }
+        if (first == nullptr) {
+            first = item;
         }
-        if (item == nullptr) {
-            break;
-        }
-        visited.push_back(item);
         SendMessageA(item, BM_SETCHECK, item == window ? 1 : 0, 0);
         if (item == window) {
             return;

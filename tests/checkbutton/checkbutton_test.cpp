@@ -323,6 +323,10 @@ TEST(CheckButton, ThreePlacementsOfTheMark) {
             EXPECT_EQ(ClientPixel(box, c.markLeft - 1, 2), kGrey) << c.style;
         }
     }
+    // A set the library does not supply and nobody else has: no mark at all.
+    HWND bare = Make(parent, QCS_CHECKBOX | 0x0600, "", 100);
+    EXPECT_EQ(DataOf(bare).marks[0], nullptr);
+    EXPECT_EQ(ClientPixel(bare, 0, 2), kGrey);
 }
 
 TEST(CheckButton, TabModeReportsToItsOwnerOnly) {
