@@ -113,6 +113,41 @@ QUORL32_API BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITM
 #define QCWL_STATE 4 /* control state word (QSTATE_* and QCSTATE_*) */
 #define QCWL_DATA  8 /* local memory block (pointer-sized) */
 
+/* Style bits (low word of the window style). The type field says how a
+ * click acts: an automatic check box toggles, the radio types check
+ * themselves and uncheck the rest of their group; any other type only
+ * notifies and leaves the check to the application. */
+#define QCS_TYPEMASK        0x000FL
+#define QCS_CHECKBOX        0x0002L /* the application sets the check */
+#define QCS_AUTOCHECKBOX    0x0003L /* a click toggles the check */
+#define QCS_RADIOBUTTON     0x0004L /* a click checks it within its group */
+#define QCS_AUTORADIOBUTTON 0x0009L /* as 4, and gaining the focus clicks it */
+#define QCS_LEFTTEXT        0x0020L /* caption left of the mark, right-aligned */
+#define QCS_CENTERTEXT      0x0040L /* caption centred, mark 5 pixels in */
+#define QCS_CHECKED         0x0080L /* starts checked */
+#define QCS_SHAREDFONT      QUORL_STYLE_SHAREDFONT
+#define QCS_SETMASK         0x0E00L /* added to the base id of the marks */
+#define QCS_SET_LAMP        0x0200L /* radio types: red, green and yellow lamp */
+#define QCS_SET_RAISED      0x0400L /* raised diamond, raised flat box */
+#define QCS_TABMODE         0x8000L /* page-switcher tab, see CheckTabParams */
+
+/* Class-specific bit of the control state word. */
+#define QCSTATE_CHECKED 0x20L
+
+/* Mark bitmaps: base + (style & QCS_SETMASK) + state, state 0 unchecked,
+ * 1 unchecked and pressed, 2 checked, 3 checked and pressed. Looked up in
+ * the library, then in the parent's module, then in the control's own. */
+#define QC_MARKS_RADIO    0x7300
+#define QC_MARKS_CHECKBOX 0x7400
+
+/* Creation data of a tab-mode control (lpParam of CreateWindowExA): the
+ * window that receives GSM_TABACTIVATED, and the name of the one bitmap
+ * the tab shows in every state (a string or MAKEINTRESOURCEA id). */
+typedef struct CheckTabParams {
+    HWND owner;
+    LPCSTR bitmapName;
+} CheckTabParams;
+
 /* ---------------------------------------------------------------------
  * Progress gauge, class "GAUGE"
  * ------------------------------------------------------------------ */
@@ -138,6 +173,10 @@ QUORL32_API BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITM
  * Page switcher, class "GSEITE"
  * ------------------------------------------------------------------ */
 #define GSEITE_CLASS "GSEITE"
+
+/* Sent to the switcher by a tab it owns when the tab is activated.
+ * wParam: the tab window; lParam: low 16 bits of the tab window handle. */
+#define GSM_TABACTIVATED (WM_USER + 0x141)
 
 #define GSWL_BLOCK 4 /* control block (pointer-sized) */
 #ifdef _WIN64

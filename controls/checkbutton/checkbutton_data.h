@@ -1,0 +1,71 @@
+// The check button's private record and the drawing operations that the
+// window procedure calls.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+#include "controls/checkbutton/checkbutton_layout.h"
+#include "quorl32.h"
+
+namespace quorl::checkbutton {
+
+// Local-memory block of one control; handles widen on 64-bit Windows.
+struct CheckButtonData {
+    HBITMAP marks[kMarkCount]; // unchecked, unchecked pressed, checked, checked pressed
+    HFONT font;                // caption font, not owned
+    char fieldName[kFieldNameSize];
+    HWND owner; // tab mode: receives GSM_TABACTIVATED
+};
+
+#ifndef _WIN64
+static_assert(offsetof(CheckButtonData, marks) == 0);
+static_assert(offsetof(CheckButtonData, font) == 16);
+static_assert(offsetof(CheckButtonData, fieldName) == 20);
+static_assert(offsetof(CheckButtonData, owner) == 40);
+static_assert(sizeof(CheckButtonData) == 44);
+static_assert(QCWL_STATE == 4 && QCWL_DATA == 8);
+#endif
+
+// Locks the control's block for the span of one message; false when the
+// window has no block or it cannot be locked.
+class LockedData {
+public:
+    explicit LockedData(HWND window);
+    ~LockedData();
+    LockedData(const LockedData&) = delete;
+    LockedData& operator=(const LockedData&) = delete;
+
+    explicit operator bool() const { return data_ != nullptr; }
+    CheckButtonData* operator->() const { return data_; }
+    CheckButtonData& operator*() const { return *data_; }
+
+private:
+    HLOCAL handle_;
+    CheckButtonData* data_;
+};
+
+inline LONG StyleOf(HWND window) {
+    return GetWindowLongA(window, GWL_STYLE);
+}
+inline LONG StateOf(HWND window) {
+    return GetWindowLongA(window, QCWL_STATE);
+}
+
+// Caption text buffer: at most 254 characters are drawn.
+constexpr int kCaptionBufferSize = 255;
+
+// The picture: mark and caption (not the focus frame, not the background).
+void Paint(HWND window, HDC dc);
+// Paints at once into a window DC, without erasing; used after a change
+// of the state word.
+void RepaintNow(HWND window);
+// Draws the dotted frame around the caption when focused; otherwise asks
+// for its area to be repainted. dc may be null: then a window DC is used.
+void UpdateFocusFrame(HWND window, HDC dc);
+// BWM_PAINTDC: a plain box, crossed when checked, and the caption, in the
+// caller's device context and logical units.
+void PrintRender(HWND window, HDC dc, const RECT& area);
+
+} // namespace quorl::checkbutton

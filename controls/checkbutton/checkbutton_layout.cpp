@@ -1,0 +1,135 @@
+#include "controls/checkbutton/checkbutton_layout.h"
+
+namespace quorl::checkbutton {
+
+namespace {
+
+constexpr int kMarkTop = 2;
+constexpr int kCentredMarkLeft = 5;
+constexpr int kCaptionGap = 5;         // between the mark and the caption, and at the far edge
+constexpr int kLeftTextMarkGap = 6;    // caption left of the mark: its right end before the mark
+constexpr int kCaptionVerticalGap = 2; // above and below the caption
+constexpr int kFocusShiftGap = 5;      // the measured caption's distance from its far edge
+constexpr int kFocusPadX = 2;
+constexpr int kFocusPadY = 1;
+constexpr int kFocusExtraBottom = 1;
+constexpr int kFocusAreaExtra = 1; // the frame's right and bottom dots are inclusive
+
+// Print picture: a 20-unit box 3 units in from the near edge, below the top.
+constexpr int kPrintBoxNear = 3;
+constexpr int kPrintBoxFar = 23;
+constexpr int kPrintCaptionNear = 5;
+constexpr int kPrintCaptionFar = 35;
+
+constexpr char kFieldNameSeparator = ',';
+
+bool HasLeftText(unsigned long style) {
+    return (style & kStyleLeftText) != 0;
+}
+bool HasCentredText(unsigned long style) {
+    return !HasLeftText(style) && (style & kStyleCenterText) != 0;
+}
+
+} // namespace
+
+bool IsRadioType(unsigned long style) {
+    const unsigned long type = TypeOf(style);
+    return type == kTypeRadio || type == kTypeAutoRadio;
+}
+
+bool SelectsOnFocus(unsigned long style) {
+    return TypeOf(style) == kTypeAutoRadio;
+}
+
+ClickAction ClickActionOf(unsigned long style) {
+    if (IsRadioType(style)) {
+        return ClickAction::SelectInGroup;
+    }
+    return TypeOf(style) == kTypeAutoCheckBox ? ClickAction::Toggle : ClickAction::NotifyOnly;
+}
+
+int MarkBaseId(unsigned long style) {
+    const int base = IsRadioType(style) ? kRadioMarksBase : kCheckBoxMarksBase;
+    return base + static_cast<int>(style & kStyleSetMask);
+}
+
+int MarkIndexOf(unsigned long state) {
+    const bool pressed = (state & (kStatePushed | kStateTracking)) != 0;
+    if ((state & kStateChecked) != 0) {
+        return pressed ? kMarkCheckedPressed : kMarkChecked;
+    }
+    return pressed ? kMarkUncheckedPressed : kMarkUnchecked;
+}
+
+Point MarkPosition(unsigned long style, int clientRight, int markWidth) {
+    if (HasLeftText(style)) {
+        return {clientRight - markWidth, kMarkTop};
+    }
+    return {HasCentredText(style) ? kCentredMarkLeft : 0, kMarkTop};
+}
+
+Rect CaptionRect(unsigned long style, int clientRight, int clientBottom, int markWidth) {
+    const int top = kCaptionVerticalGap;
+    const int bottom = clientBottom - kCaptionVerticalGap;
+    if (HasLeftText(style)) {
+        return {kCaptionGap, top, clientRight - markWidth - kLeftTextMarkGap, bottom};
+    }
+    return {markWidth + kCaptionGap, top, clientRight - kCaptionGap, bottom};
+}
+
+Alignment CaptionAlignment(unsigned long style) {
+    if (HasLeftText(style)) {
+        return Alignment::Right;
+    }
+    return HasCentredText(style) ? Alignment::Center : Alignment::Left;
+}
+
+Rect FocusFrame(unsigned long style, int clientRight, int markWidth, Rect measured) {
+    int shift = 0;
+    if (HasLeftText(style)) {
+        shift = clientRight - markWidth - measured.right - kFocusShiftGap;
+    } else if (HasCentredText(style)) {
+        shift = (clientRight - measured.right - kFocusShiftGap) / 2;
+    }
+    return {measured.left + shift - kFocusPadX, measured.top - kFocusPadY,
+            measured.right + shift + kFocusPadX, measured.bottom + kFocusPadY + kFocusExtraBottom};
+}
+
+Rect FocusFrameArea(Rect frame) {
+    return {frame.left, frame.top, frame.right + kFocusAreaExtra, frame.bottom + kFocusAreaExtra};
+}
+
+PrintLayout PrintLayoutOf(unsigned long style, Rect given) {
+    PrintLayout layout{};
+    if (HasLeftText(style)) {
+        layout.box = {given.right - kPrintBoxFar, given.top - kPrintBoxNear,
+                      given.right - kPrintBoxNear, given.top - kPrintBoxFar};
+        layout.caption = {given.left + kPrintCaptionNear, given.top, given.right - kPrintCaptionFar,
+                          given.bottom};
+    } else {
+        layout.box = {given.left + kPrintBoxNear, given.top - kPrintBoxNear,
+                      given.left + kPrintBoxFar, given.top - kPrintBoxFar};
+        layout.caption = {given.left + kPrintCaptionFar, given.top, given.right - kPrintCaptionNear,
+                          given.bottom};
+    }
+    return layout;
+}
+
+void ExtractFieldName(const char* windowName, char (&fieldName)[kFieldNameSize]) {
+    std::size_t length = 0;
+    if (windowName != nullptr) {
+        const char* at = windowName;
+        while (*at != '\0' && *at != kFieldNameSeparator) {
+            ++at;
+        }
+        if (*at == kFieldNameSeparator) {
+            ++at;
+            for (; length + 1 < kFieldNameSize && at[length] != '\0'; ++length) {
+                fieldName[length] = at[length];
+            }
+        }
+    }
+    fieldName[length] = '\0';
+}
+
+} // namespace quorl::checkbutton

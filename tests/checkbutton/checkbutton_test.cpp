@@ -1,0 +1,434 @@
+// One QUCHECK control at a time, driven through the DLL.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "controls/checkbutton/checkbutton_data.h"
+#include "tests/common/win_test.h"
+
+using quorl_test::ClientPixel;
+using quorl_test::RecordingParent;
+
+namespace {
+
+constexpr int kId = 7;
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kGrey = RGB(0xC0, 0xC0, 0xC0);
+constexpr COLORREF kDarkGrey = RGB(0x80, 0x80, 0x80);
+constexpr LONG kInteraction = QSTATE_PUSHED | QSTATE_TRACKING | QSTATE_OUTSIDE;
+
+HWND Make(const RecordingParent& parent, DWORD style, const char* text = "Feld", int width = 120) {
+    HWND control = parent.child(QUCHECK_CLASS, text, WS_VISIBLE | style, 0, 0, width, 20, kId);
+    UpdateWindow(control);
+    return control;
+}
+LONG State(HWND control) {
+    return GetWindowLongA(control, QCWL_STATE);
+}
+LRESULT Send(HWND control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendMessageA(control, message, wParam, lParam);
+}
+LPARAM At(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
+void Click(HWND control) {
+    Send(control, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    Send(control, WM_LBUTTONUP, 0, At(5, 5));
+}
+void Space(HWND control) {
+    Send(control, WM_KEYDOWN, VK_SPACE);
+    Send(control, WM_KEYUP, VK_SPACE);
+}
+int Count(const RecordingParent& parent, UINT message) {
+    int n = 0;
+    for (const auto& m : parent.messages()) {
+        n += m.message == message ? 1 : 0;
+    }
+    return n;
+}
+// Pixels of a rectangle of the client area equal to a colour.
+int CountPixels(HWND control, int left, int top, int right, int bottom, COLORREF colour) {
+    HDC dc = GetDC(control);
+    int n = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            n += GetPixel(dc, x, y) == colour ? 1 : 0;
+        }
+    }
+    ReleaseDC(control, dc);
+    return n;
+}
+// A copy of the control's private record, read through its handle.
+quorl::checkbutton::CheckButtonData DataOf(HWND control) {
+    HLOCAL block = reinterpret_cast<HLOCAL>(GetWindowLongPtrA(control, QCWL_DATA));
+    quorl::checkbutton::CheckButtonData copy{};
+    std::memcpy(&copy, LocalLock(block), sizeof copy);
+    LocalUnlock(block);
+    return copy;
+}
+
+// The box mark sits at (0, 2): its inside is white, light grey when pressed.
+COLORREF BoxInside(HWND control) {
+    return ClientPixel(control, 4, 6);
+}
+
+std::vector<std::uint8_t> PixelsOf(HBITMAP bitmap) {
+    BITMAP info{};
+    GetObjectA(bitmap, sizeof info, &info);
+    std::vector<std::uint8_t> bits(static_cast<std::size_t>(info.bmWidthBytes) * info.bmHeight);
+    GetBitmapBits(bitmap, static_cast<LONG>(bits.size()), bits.data());
+    return bits;
+}
+
+} // namespace
+
+// Also the import that makes this program load the DLL (and its classes).
+TEST(CheckButton, LibrarySuppliesFourDistinctMarksPerSet) {
+    for (int base : {0x7300, 0x7400, 0x7500, 0x7700, 0x7800}) {
+        std::vector<std::vector<std::uint8_t>> pictures;
+        for (int state = 0; state < 4; ++state) {
+            HBITMAP mark = nullptr;
+            HPALETTE palette = nullptr;
+            ASSERT_TRUE(LoadBitmapPalette(quorl_test::LibraryModule(),
+                                          MAKEINTRESOURCEA(base + state), &mark, &palette));
+            EXPECT_EQ(palette, nullptr);
+            BITMAP info{};
+            GetObjectA(mark, sizeof info, &info);
+            EXPECT_EQ(info.bmWidth, 13);
+            EXPECT_EQ(info.bmHeight, 13);
+            pictures.push_back(PixelsOf(mark));
+            DeleteObject(mark);
+        }
+        for (int i = 0; i < 4; ++i) {
+            for (int j = 0; j < i; ++j) {
+                EXPECT_NE(pictures[i], pictures[j]) << std::hex << base + i;
+            }
+        }
+    }
+}
+
+TEST(CheckButton, MouseTracksInsideOutsideAndBack) {
+    RecordingParent parent;
+    HWND box = Make(parent, QCS_CHECKBOX);
+    Send(box, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    EXPECT_EQ(State(box) & kInteraction, QSTATE_TRACKING);
+    EXPECT_EQ(GetCapture(), box);
+    EXPECT_EQ(BoxInside(box), kGrey);
+    Send(box, WM_MOUSEMOVE, MK_LBUTTON, At(-3, 5));
+    EXPECT_EQ(State(box) & kInteraction, QSTATE_TRACKING | QSTATE_OUTSIDE);
+    EXPECT_EQ(BoxInside(box), kGrey); // the pressed picture stays outside
+    Send(box, WM_MOUSEMOVE, MK_LBUTTON, At(5, 5));
+    EXPECT_EQ(State(box) & kInteraction, QSTATE_TRACKING);
+    Send(box, WM_LBUTTONUP, 0, At(5, 5));
+    EXPECT_EQ(State(box) & kInteraction, 0);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(BoxInside(box), kWhite);
+    ASSERT_EQ(parent.messages().size(), 1u);
+    EXPECT_EQ(parent.messages()[0].wParam, MAKEWPARAM(kId, BN_CLICKED));
+    EXPECT_EQ(parent.messages()[0].lParam, reinterpret_cast<LPARAM>(box));
+    EXPECT_EQ(Send(box, BM_GETCHECK), 0); // type 2 leaves the check to the application
+
+    // Dragged out and released outside: no click at all.
+    parent.clear();
+    Send(box, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    Send(box, WM_MOUSEMOVE, MK_LBUTTON, At(300, 5));
+    Send(box, WM_LBUTTONUP, 0, At(300, 5));
+    EXPECT_EQ(State(box) & kInteraction, 0);
+    EXPECT_TRUE(parent.messages().empty());
+    // A press outside the client area starts nothing.
+    Send(box, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 40));
+    EXPECT_EQ(State(box) & kInteraction, 0);
+}
+
+TEST(CheckButton, SpaceAndMouseExcludeEachOther) {
+    RecordingParent parent;
+    HWND box = Make(parent, QCS_AUTOCHECKBOX);
+    Send(box, WM_KEYDOWN, VK_SPACE);
+    EXPECT_EQ(Send(box, BM_GETSTATE), 1);
+    EXPECT_EQ(BoxInside(box), kGrey);
+    Send(box, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5)); // ignored while pushed
+    EXPECT_EQ(State(box) & kInteraction, QSTATE_PUSHED);
+    Send(box, WM_KEYUP, VK_SPACE);
+    EXPECT_EQ(State(box) & kInteraction, 0);
+    EXPECT_EQ(Send(box, BM_GETCHECK), 1);
+    EXPECT_EQ(Send(box, BM_GETSTATE), 0); // checked, not pushed
+
+    Send(box, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    Send(box, WM_KEYDOWN, VK_SPACE); // ignored while tracking
+    EXPECT_EQ(State(box) & kInteraction, QSTATE_TRACKING);
+    Send(box, WM_LBUTTONUP, 0, At(5, 5));
+    EXPECT_EQ(Send(box, BM_GETCHECK), 0);
+    EXPECT_EQ(Count(parent, WM_COMMAND), 2);
+
+    // Losing the focus keeps the space press; BM_SETSTATE 0 ends it without a click.
+    Send(box, WM_KEYDOWN, VK_SPACE);
+    SetFocus(parent.hwnd());
+    EXPECT_EQ(Send(box, BM_GETSTATE), 1);
+    Send(box, BM_SETSTATE, 0);
+    EXPECT_EQ(State(box) & kInteraction, 0);
+    Send(box, WM_KEYUP, VK_SPACE);
+    EXPECT_EQ(Count(parent, WM_COMMAND), 2);
+    Send(box, WM_KEYDOWN, 'A');
+    EXPECT_EQ(State(box) & kInteraction, 0);
+}
+
+TEST(CheckButton, EachTypeActsOnItsOwnClick) {
+    RecordingParent parent;
+    HWND box = Make(parent, QCS_CHECKBOX);
+    Click(box);
+    Space(box);
+    EXPECT_EQ(Send(box, BM_GETCHECK), 0);
+    EXPECT_EQ(Count(parent, WM_COMMAND), 2);
+
+    parent.clear();
+    HWND toggle = Make(parent, QCS_AUTOCHECKBOX);
+    Click(toggle);
+    EXPECT_EQ(Send(toggle, BM_GETCHECK), 1);
+    Space(toggle);
+    EXPECT_EQ(Send(toggle, BM_GETCHECK), 0);
+    EXPECT_EQ(Count(parent, WM_COMMAND), 2);
+
+    // The automatic radio button selects itself on focus and then does not
+    // notify the release of the press that gave it the focus.
+    parent.clear();
+    HWND radio = Make(parent, QCS_AUTORADIOBUTTON | WS_GROUP);
+    SetFocus(radio);
+    EXPECT_EQ(Send(radio, BM_GETCHECK), 1);
+    EXPECT_EQ(Count(parent, WM_COMMAND), 1);
+    Send(radio, BM_SETCHECK, 0);
+    Click(radio);
+    EXPECT_EQ(Send(radio, BM_GETCHECK), 1);
+    EXPECT_EQ(Count(parent, WM_COMMAND), 1);
+    Space(radio);
+    EXPECT_EQ(Count(parent, WM_COMMAND), 2);
+
+    parent.clear();
+    HWND plain = Make(parent, QCS_RADIOBUTTON | WS_GROUP);
+    SetFocus(plain);
+    EXPECT_EQ(Send(plain, BM_GETCHECK), 0);
+    EXPECT_TRUE(parent.messages().empty());
+}
+
+TEST(CheckButton, SetCheckAndTheTabStopOfRadioTypes) {
+    RecordingParent parent;
+    HWND box = Make(parent, QCS_CHECKBOX | WS_TABSTOP);
+    EXPECT_EQ(Send(box, BM_SETCHECK, 2), 0);
+    EXPECT_EQ(Send(box, BM_GETCHECK), 1);
+    EXPECT_EQ(State(box) & QCSTATE_CHECKED, QCSTATE_CHECKED);
+    Send(box, BM_SETCHECK, 0);
+    EXPECT_NE(GetWindowLongA(box, GWL_STYLE) & WS_TABSTOP, 0); // check boxes keep theirs
+
+    HWND radio = Make(parent, QCS_RADIOBUTTON | WS_TABSTOP);
+    EXPECT_NE(GetWindowLongA(radio, GWL_STYLE) & WS_TABSTOP, 0);
+    Send(radio, BM_SETCHECK, 0);
+    EXPECT_EQ(GetWindowLongA(radio, GWL_STYLE) & WS_TABSTOP, 0);
+    Send(radio, BM_SETCHECK, 1);
+    EXPECT_NE(GetWindowLongA(radio, GWL_STYLE) & WS_TABSTOP, 0);
+
+    HWND born = Make(parent, QCS_AUTORADIOBUTTON | QCS_CHECKED);
+    EXPECT_EQ(Send(born, BM_GETCHECK), 1);
+    EXPECT_NE(GetWindowLongA(born, GWL_STYLE) & WS_TABSTOP, 0);
+    EXPECT_EQ(Send(born, WM_GETDLGCODE), DLGC_RADIOBUTTON);
+    EXPECT_EQ(Send(box, WM_GETDLGCODE), DLGC_BUTTON);
+}
+
+TEST(CheckButton, FocusIsAnnouncedAndFramed) {
+    RecordingParent parent({quorl_test::FocusNotifyMessage()});
+    HWND box = Make(parent, QCS_CHECKBOX, "Fokus");
+    SetFocus(box);
+    ASSERT_EQ(parent.messages().size(), 1u);
+    const WORD low = LOWORD(reinterpret_cast<UINT_PTR>(box));
+    EXPECT_EQ(parent.messages()[0].wParam, static_cast<WPARAM>(kId));
+    EXPECT_EQ(parent.messages()[0].lParam, MAKELPARAM(low, WM_SETFOCUS));
+    // Caption from x = 18: the frame's left side is at x = 16, dots from y = 2.
+    EXPECT_EQ(ClientPixel(box, 16, 2), kBlack);
+    EXPECT_EQ(ClientPixel(box, 16, 3), kGrey);
+
+    SetFocus(parent.hwnd());
+    ASSERT_EQ(parent.messages().size(), 2u);
+    EXPECT_EQ(parent.messages()[1].lParam, MAKELPARAM(low, WM_KILLFOCUS));
+    quorl_test::PumpMessages();
+    EXPECT_EQ(ClientPixel(box, 16, 2), kGrey);
+}
+
+TEST(CheckButton, FieldNameFollowsTheFirstComma) {
+    RecordingParent parent;
+    const UINT message = quorl_test::FieldNameMessage();
+    char buffer[32];
+    auto ask = [&](HWND control, WPARAM size) {
+        std::memset(buffer, 'x', sizeof buffer);
+        return SendMessageA(control, message, size, reinterpret_cast<LPARAM>(buffer));
+    };
+    HWND named = Make(parent, QCS_CHECKBOX, "Speichern,ABCDEFGHIJKLMNOPQRSTUVW");
+    char text[32];
+    GetWindowTextA(named, text, sizeof text);
+    EXPECT_STREQ(text, "Speichern");
+    EXPECT_EQ(ask(named, sizeof buffer), 2);
+    EXPECT_STREQ(buffer, "ABCDEFGHIJKLMNOPQRS");
+    ask(named, 10);
+    EXPECT_EQ(std::string(buffer, 11), std::string("ABCDEFGH\0\0x", 11));
+    ask(named, 1);
+    EXPECT_EQ(std::string(buffer, 2), std::string("\0x", 2));
+    EXPECT_EQ(ask(named, 0), 2);
+    EXPECT_EQ(buffer[0], 'x');
+    EXPECT_EQ(SendMessageA(named, message, 8, 0), 2);
+
+    SetWindowTextA(named, "Neu,ANDERS");
+    GetWindowTextA(named, text, sizeof text);
+    EXPECT_STREQ(text, "Neu");
+    ask(named, sizeof buffer);
+    EXPECT_STREQ(buffer, "ABCDEFGHIJKLMNOPQRS"); // the text setter keeps the field name
+
+    ask(Make(parent, QCS_CHECKBOX, "ohne"), sizeof buffer);
+    EXPECT_STREQ(buffer, "");
+    ask(Make(parent, QCS_CHECKBOX, "a,b,c"), sizeof buffer);
+    EXPECT_STREQ(buffer, "b,c");
+}
+
+TEST(CheckButton, DisabledMarkIsHalfTonedAndCaptionShadowed) {
+    RecordingParent parent;
+    HWND box = Make(parent, QCS_AUTOCHECKBOX | QCS_CHECKED | WS_DISABLED, "WMWMWM");
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    // The mark's black inner edge: every other pixel stays grey.
+    EXPECT_EQ(ClientPixel(box, 1, 3), kGrey);
+    EXPECT_EQ(ClientPixel(box, 2, 3), kBlack);
+    EXPECT_GT(CountPixels(box, 18, 0, 120, 20, shadow), 0);
+    EXPECT_EQ(CountPixels(box, 18, 0, 120, 20, kBlack), 0);
+
+    EnableWindow(box, TRUE);
+    EXPECT_EQ(ClientPixel(box, 1, 3), kBlack);
+    EXPECT_EQ(CountPixels(box, 18, 0, 120, 20, shadow), 0);
+    EXPECT_GT(CountPixels(box, 18, 0, 120, 20, kBlack), 0);
+}
+
+TEST(CheckButton, ThreePlacementsOfTheMark) {
+    RecordingParent parent;
+    struct Case {
+        DWORD style;
+        int markLeft;
+    };
+    for (const Case& c : {Case{0, 0}, Case{QCS_LEFTTEXT, 87}, Case{QCS_CENTERTEXT, 5},
+                          Case{QCS_LEFTTEXT | QCS_CENTERTEXT, 87}}) {
+        HWND box = Make(parent, QCS_CHECKBOX | c.style, "", 100);
+        EXPECT_EQ(ClientPixel(box, c.markLeft, 2), kDarkGrey) << c.style;
+        EXPECT_EQ(ClientPixel(box, c.markLeft + 1, 3), kBlack) << c.style;
+        EXPECT_EQ(ClientPixel(box, c.markLeft + 12, 14), kWhite) << c.style;
+        if (c.markLeft + 13 < 100) {
+            EXPECT_EQ(ClientPixel(box, c.markLeft + 13, 2), kGrey) << c.style;
+        }
+        if (c.markLeft > 0) {
+            EXPECT_EQ(ClientPixel(box, c.markLeft - 1, 2), kGrey) << c.style;
+        }
+    }
+    // A set the library does not supply and nobody else has: no mark at all.
+    HWND bare = Make(parent, QCS_CHECKBOX | 0x0600, "", 100);
+    EXPECT_EQ(DataOf(bare).marks[0], nullptr);
+    EXPECT_EQ(ClientPixel(bare, 0, 2), kGrey);
+}
+
+TEST(CheckButton, TabModeReportsToItsOwnerOnly) {
+    RecordingParent parent;
+    RecordingParent owner({GSM_TABACTIVATED});
+    CheckTabParams params{owner.hwnd(), MAKEINTRESOURCEA(QC_MARKS_CHECKBOX)};
+    HWND tab = CreateWindowExA(WS_EX_NOPARENTNOTIFY, QUCHECK_CLASS, "Seite",
+                               WS_CHILD | WS_VISIBLE | 0x8149, 0, 0, 80, 20, parent.hwnd(),
+                               reinterpret_cast<HMENU>(0xFFFF), GetModuleHandleA(nullptr), &params);
+    const auto data = DataOf(tab);
+    EXPECT_EQ(data.owner, owner.hwnd());
+    ASSERT_NE(data.marks[0], nullptr);
+    for (HBITMAP mark : data.marks) {
+        EXPECT_EQ(mark, data.marks[0]);
+    }
+    SetFocus(tab); // type 9 selects itself on focus
+    Space(tab);
+    EXPECT_EQ(Send(tab, BM_GETCHECK), 1);
+    ASSERT_EQ(owner.messages().size(), 2u);
+    for (const auto& m : owner.messages()) {
+        EXPECT_EQ(m.wParam, reinterpret_cast<WPARAM>(tab));
+        EXPECT_EQ(m.lParam, static_cast<LPARAM>(LOWORD(reinterpret_cast<UINT_PTR>(tab))));
+    }
+    EXPECT_TRUE(parent.messages().empty());
+    DestroyWindow(tab);
+    EXPECT_EQ(GetObjectType(data.marks[0]), 0u);
+
+    // Without creation data the tab loads the radio marks and tells nobody.
+    HWND lone = parent.child(QUCHECK_CLASS, "Seite", WS_VISIBLE | 0x8149, 0, 0, 80, 20, 3);
+    const auto loneData = DataOf(lone);
+    EXPECT_EQ(loneData.owner, nullptr);
+    Space(lone);
+    EXPECT_EQ(Send(lone, BM_GETCHECK), 1);
+    EXPECT_TRUE(parent.messages().empty());
+    EXPECT_EQ(owner.messages().size(), 2u);
+}
+
+TEST(CheckButton, DestroyDeletesTheMarksButNoFont) {
+    RecordingParent parent;
+    HWND radio = Make(parent, QCS_RADIOBUTTON | QCS_SET_LAMP);
+    HWND shared = Make(parent, QCS_CHECKBOX | QCS_SHAREDFONT);
+    HFONT font = CreateFontA(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    const HFONT sharedFont = DataOf(shared).font;
+    Send(shared, WM_SETFONT, reinterpret_cast<WPARAM>(font));
+    EXPECT_EQ(DataOf(shared).font, sharedFont);
+    Send(radio, WM_SETFONT, reinterpret_cast<WPARAM>(font));
+    const auto data = DataOf(radio);
+    EXPECT_EQ(data.font, font);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(GetObjectType(data.marks[i]), static_cast<DWORD>(OBJ_BITMAP)) << i;
+        for (int j = 0; j < i; ++j) {
+            EXPECT_NE(data.marks[i], data.marks[j]);
+        }
+    }
+    DestroyWindow(radio);
+    for (HBITMAP mark : data.marks) {
+        EXPECT_EQ(GetObjectType(mark), 0u);
+    }
+    EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
+    DeleteObject(font);
+}
+
+TEST(CheckButton, PaintDCDrawsAPlainPrintPicture) {
+    RecordingParent parent;
+    HWND box = Make(parent, QCS_CHECKBOX, "Drucken");
+    HWND right = Make(parent, QCS_CHECKBOX | QCS_LEFTTEXT | QCS_CHECKED, "Drucken");
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP surface = CreateCompatibleBitmap(screen, 200, 80);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ previous = SelectObject(dc, surface);
+    const UINT message = quorl_test::PaintDCMessage();
+    RECT area = {0, 40, 200, 80};
+    auto paint = [&](HWND control, LPARAM rect) {
+        PatBlt(dc, 0, 0, 200, 80, WHITENESS);
+        return SendMessageA(control, message, reinterpret_cast<WPARAM>(dc), rect);
+    };
+    const auto rect = reinterpret_cast<LPARAM>(&area);
+    // Box from (3, 37) to (23, 17): its edge, its inside, its crossing point.
+    EXPECT_EQ(paint(box, rect), 1);
+    EXPECT_EQ(GetPixel(dc, 3, 27), kBlack);
+    EXPECT_EQ(GetPixel(dc, 13, 27), kWhite);
+    int caption = 0;
+    for (int y = 40; y < 80; ++y) {
+        for (int x = 35; x < 195; ++x) {
+            caption += GetPixel(dc, x, y) == kBlack ? 1 : 0;
+        }
+    }
+    EXPECT_GT(caption, 0);
+    Send(box, BM_SETCHECK, 1);
+    paint(box, rect);
+    EXPECT_EQ(GetPixel(dc, 13, 27), kBlack);
+    EXPECT_EQ(GetPixel(dc, 8, 27), kWhite);
+
+    paint(right, rect);
+    EXPECT_EQ(GetPixel(dc, 177, 27), kBlack);
+    EXPECT_EQ(GetPixel(dc, 187, 27), kBlack);
+    EXPECT_EQ(GetPixel(dc, 3, 27), kWhite);
+
+    EXPECT_EQ(paint(box, 0), 1);
+    EXPECT_EQ(GetPixel(dc, 3, 27), kWhite);
+    SelectObject(dc, previous);
+    DeleteObject(surface);
+    DeleteDC(dc);
+}
