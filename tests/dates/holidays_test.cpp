@@ -95,7 +95,7 @@ TEST(ReadHolidayList, ThirtyItemsAtMost) {
 
 TEST(ReadHolidayList, OnlyThe399CharactersTheProfileGivesCount) {
     quorl_test::FakeDateEnvironment environment(1995, 12, 4);
-    environment.setProfile(std::string(395, ' ') + "1.1,2.2");
+    environment.setProfile(std::string(395, '0') + "1.1,2.2");
     quorl::ReadHolidayList();
     EXPECT_EQ(Table(), Padded({Single(D(1, 1))}));
 }
