@@ -109,12 +109,7 @@ int StringToDate(const char* text, DateRec* out) {
         const char* parts[kPartsAtMost] = {};
         const int count = SplitParts(copy, parts, kPartsAtMost);
         if (count < 2) {
-            // The day alone was read; it is kept where it fits.
-            day = count == 1 ? ParseDecimal(parts[0]) : 0;
-            if (count == 1 && FitsDayField(day)) {
-                out->day = static_cast<signed char>(day);
-            }
-            return 0;
+            return 0; // the day and the month are required
         }
         day = ParseDecimal(parts[0]);
         month = ParseDecimal(parts[1]);
