@@ -1,28 +1,52 @@
-// Window-system side of the dates: exports, the clock and the profile.
-#include "dates/holidays.h"
+// Window-system side of the dates: the clock, the profile and the exports.
+#include "dates/dates.h"
+#include "dates/environment.h"
 #include "quorl32.h"
 
-namespace quorl {
+namespace {
 
-void ReadHolidayList() {}
+quorl::CalendarDate SystemTimeDate() {
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
+}
 
-} // namespace quorl
+int ReadProfileHolidays(char* buffer, int size) {
+    return static_cast<int>(GetProfileStringA(QUORL_PROFILE_SECTION, QUORL_PROFILE_HOLIDAYS, "",
+                                              buffer, static_cast<DWORD>(size)));
+}
+
+void WriteProfileHolidays(const char* text) {
+    WriteProfileStringA(QUORL_PROFILE_SECTION, QUORL_PROFILE_HOLIDAYS, text);
+}
+
+constexpr quorl::DateEnvironment kSystemEnvironment{SystemTimeDate, ReadProfileHolidays,
+                                                    WriteProfileHolidays};
+
+// Runs while the library's static objects are built, before DllMain reads
+// the holiday list.
+struct SystemEnvironmentInstaller {
+    SystemEnvironmentInstaller() { quorl::UseSystemDateEnvironment(); }
+} g_installer;
+
+} // namespace
+
+void quorl::UseSystemDateEnvironment() {
+    SetDateEnvironment(&kSystemEnvironment);
+}
 
 extern "C" {
 
-BOOL WINAPI StringToDate(LPCSTR, DateRec* date) {
-    if (date != nullptr) {
-        *date = DateRec{};
-    }
-    return FALSE;
+BOOL WINAPI StringToDate(LPCSTR text, DateRec* date) {
+    return quorl::StringToDate(text, date);
 }
 
-int WINAPI DayOfDate(const DateRec*) {
-    return 0;
+int WINAPI DayOfDate(const DateRec* date) {
+    return quorl::DayOfDate(date);
 }
 
-int WINAPI AddNDays(DateRec*, int) {
-    return 0;
+int WINAPI AddNDays(DateRec* date, int n) {
+    return quorl::AddNDays(date, n);
 }
 
 } // extern "C"

@@ -237,20 +237,23 @@ QUORL32_API LRESULT WINAPI StsbAutoInfo(HWND dialog, UINT message, WPARAM wParam
  * Dates (ordinals 13 to 15)
  * ------------------------------------------------------------------ */
 
-#pragma pack(push, 1)
-/* A calendar date in four bytes; all zero is the empty date. */
-typedef struct DateRec {
-    short year;        /* four-digit year; 0 = no year (holiday entries) */
-    signed char day;   /* 1 to 31 */
-    signed char month; /* 1 to 12 */
-} DateRec;
-#pragma pack(pop)
+/* DateRec, DateEntry, QUORL_FIRST_YEAR and QUORL_LAST_YEAR. */
+#include "quorl32_dates.h"
 
-/* Reads a typed date ("24.12.95", "24.12.", "+3", ...); TRUE when accepted. */
+/* Reads a typed date into *date: "24.12.95", "24,12,2005", "24.12" (the
+ * year of the first call in the process), "2412", "241295"; only the first
+ * 14 characters count. Two-digit years below 20 are 20xx, the others 19xx.
+ * TRUE for a date from 1921 to QUORL_LAST_YEAR with day 1 to 31 and month 1
+ * to 12 (the day is not checked against the month's length), and for the
+ * empty date ("0.0.0", "000000"). FALSE for anything else, for a null date
+ * and for a text address below 0x10000 (the record is then untouched). */
 QUORL32_API BOOL WINAPI StringToDate(LPCSTR text, DateRec* date);
-/* Weekday of a date: 0 Monday ... 6 Sunday. */
+/* Weekday of a date: 0 Monday ... 6 Sunday; -1 for a null date. A month
+ * outside 1 to 12 counts on into the neighbouring years. */
 QUORL32_API int WINAPI DayOfDate(const DateRec* date);
-/* Moves a date by n days; 0 when the month stayed the same, otherwise n. */
+/* Moves a date by n days (negative: back); 0 when the month number stayed
+ * the same, otherwise n. A record with a month outside 1 to 12, or whose
+ * year would leave the 16-bit field, is left unchanged and 0 returned. */
 QUORL32_API int WINAPI AddNDays(DateRec* date, int n);
 
 #ifdef __cplusplus
