@@ -122,6 +122,19 @@ QUORL32_API BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITM
 #define GAUGEWL_POS   4 /* current position */
 #define GAUGEWL_FONT  8 /* font for the gauge's text, not owned (pointer-sized) */
 
+/* Messages; each repaints the gauge before it returns, result 0. */
+#define GAUGE_SETRANGE (WM_USER + 0)  /* wParam: new range (may be 0 or negative) */
+#define GAUGE_SETPOS   (WM_USER + 4)  /* wParam: new position */
+#define GAUGE_ADDPOS   (WM_USER + 10) /* wParam: signed amount added to the position */
+
+/* Style bits. Without any of them the gauge shows ticks, scale and
+ * percentage every 50 %. */
+#define GAUGE_TICKS10 0x01L /* tick marks (and scale numbers) every 10 % */
+#define GAUGE_TICKS25 0x02L /* every 25 % (without GAUGE_TICKS10) */
+#define GAUGE_TICKS50 0x04L /* every 50 % (without the two above) */
+#define GAUGE_SCALE   0x08L /* scale numbers under the bar */
+#define GAUGE_PERCENT 0x10L /* percentage written into the bar */
+
 /* ---------------------------------------------------------------------
  * Text label, class "GTEXT"
  * ------------------------------------------------------------------ */
