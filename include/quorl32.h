@@ -147,6 +147,21 @@ QUORL32_API BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITM
 #define GTWL_FIELDNAME 4 /* field-name block or 0 (pointer-sized) */
 #endif
 
+/* Style bits of a label; the page switcher's labels use the same bits.
+ * The first four are DrawText's DT_CENTER, DT_RIGHT, DT_VCENTER and
+ * DT_SINGLELINE. */
+#define GTS_CENTER     0x0001L /* centre the text horizontally */
+#define GTS_RIGHT      0x0002L /* align the text to the right */
+#define GTS_VCENTER    0x0004L /* centre vertically (with GTS_SINGLELINE) */
+#define GTS_SINGLELINE 0x0020L /* one line, filled with the background colour */
+#define GTS_RAISED     0x0040L /* raised 3-D box (with GTS_BOX or GTS_HEADING) */
+#define GTS_SHAREDFONT 0x0100L /* the library's control font, WM_SETFONT ignored */
+#define GTS_BOX        0x0400L /* 3-D box around the label, sunken unless GTS_RAISED */
+#define GTS_HEADING    0x0800L /* 3-D box under the first line; single line: rules */
+#define GTS_TOPLINE    0x1000L /* black line along the top edge, no background */
+#define GTS_LEFTLINE   0x2000L /* black line along the left edge, no background */
+#define GTS_GROUP      0x4000L /* etched group frame titled with the text */
+
 /* ---------------------------------------------------------------------
  * Page switcher, class "GSEITE"
  * ------------------------------------------------------------------ */
