@@ -122,7 +122,7 @@ QUORL32_API BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITM
 #define GAUGEWL_POS   4 /* current position */
 #define GAUGEWL_FONT  8 /* font for the gauge's text, not owned (pointer-sized) */
 
-/* Messages; each repaints the gauge before it returns, result 0. */
+/* Messages, result 0; a change is painted before the message returns. */
 #define GAUGE_SETRANGE (WM_USER + 0)  /* wParam: new range (may be 0 or negative) */
 #define GAUGE_SETPOS   (WM_USER + 4)  /* wParam: new position */
 #define GAUGE_ADDPOS   (WM_USER + 10) /* wParam: signed amount added to the position */
