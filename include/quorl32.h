@@ -157,6 +157,19 @@ typedef struct CheckTabParams {
 #define GAUGEWL_POS   4 /* current position */
 #define GAUGEWL_FONT  8 /* font for the gauge's text, not owned (pointer-sized) */
 
+/* Messages, result 0; a change is painted before the message returns. */
+#define GAUGE_SETRANGE (WM_USER + 0)  /* wParam: new range (may be 0 or negative) */
+#define GAUGE_SETPOS   (WM_USER + 4)  /* wParam: new position */
+#define GAUGE_ADDPOS   (WM_USER + 10) /* wParam: signed amount added to the position */
+
+/* Style bits. Without any of them the gauge shows ticks, scale and
+ * percentage every 50 %. */
+#define GAUGE_TICKS10 0x01L /* tick marks (and scale numbers) every 10 % */
+#define GAUGE_TICKS25 0x02L /* every 25 % (without GAUGE_TICKS10) */
+#define GAUGE_TICKS50 0x04L /* every 50 % (without the two above) */
+#define GAUGE_SCALE   0x08L /* scale numbers under the bar */
+#define GAUGE_PERCENT 0x10L /* percentage written into the bar */
+
 /* ---------------------------------------------------------------------
  * Text label, class "GTEXT"
  * ------------------------------------------------------------------ */
@@ -168,6 +181,21 @@ typedef struct CheckTabParams {
 #else
 #define GTWL_FIELDNAME 4 /* field-name block or 0 (pointer-sized) */
 #endif
+
+/* Style bits of a label; the page switcher's labels use the same bits.
+ * The first four are DrawText's DT_CENTER, DT_RIGHT, DT_VCENTER and
+ * DT_SINGLELINE. */
+#define GTS_CENTER     0x0001L /* centre the text horizontally */
+#define GTS_RIGHT      0x0002L /* align the text to the right */
+#define GTS_VCENTER    0x0004L /* centre vertically (with GTS_SINGLELINE) */
+#define GTS_SINGLELINE 0x0020L /* one line, filled with the background colour */
+#define GTS_RAISED     0x0040L /* raised 3-D box (with GTS_BOX or GTS_HEADING) */
+#define GTS_SHAREDFONT 0x0100L /* the library's control font, WM_SETFONT ignored */
+#define GTS_BOX        0x0400L /* 3-D box around the label, sunken unless GTS_RAISED */
+#define GTS_HEADING    0x0800L /* 3-D box under the first line; single line: rules */
+#define GTS_TOPLINE    0x1000L /* black line along the top edge, no background */
+#define GTS_LEFTLINE   0x2000L /* black line along the left edge, no background */
+#define GTS_GROUP      0x4000L /* etched group frame titled with the text */
 
 /* ---------------------------------------------------------------------
  * Page switcher, class "GSEITE"

@@ -1,10 +1,254 @@
 #include "controls/gauge/gauge.h"
 
+#include <cstddef>
+
+#include "controls/gauge/gauge_layout.h"
+#include "core/rect_convert.h"
+
 namespace quorl::gauge {
 
-// Stand-in until the control's own behaviour is built: the window system's defaults.
+namespace {
+
+// The gauge's data as it lies in its extra bytes.
+struct GaugeRecord {
+    LONG range;
+    LONG position;
+    HFONT font; // not owned
+};
+static_assert(offsetof(GaugeRecord, range) == GAUGEWL_RANGE);
+static_assert(offsetof(GaugeRecord, position) == GAUGEWL_POS);
+static_assert(offsetof(GaugeRecord, font) == GAUGEWL_FONT);
+static_assert(sizeof(GaugeRecord) == kExtraBytes);
+#ifndef _WIN64
+static_assert(GAUGEWL_RANGE == 0 && GAUGEWL_POS == 4 && GAUGEWL_FONT == 8);
+static_assert(sizeof(GaugeRecord) == 12);
+#endif
+// The range and position messages name the window long they set.
+static_assert(GAUGE_SETRANGE - WM_USER == GAUGEWL_RANGE);
+static_assert(GAUGE_SETPOS - WM_USER == GAUGEWL_POS);
+static_assert(GAUGE_TICKS10 == kTicks10 && GAUGE_TICKS25 == kTicks25 && GAUGE_TICKS50 == kTicks50 &&
+              GAUGE_SCALE == kScale && GAUGE_PERCENT == kPercent);
+
+constexpr LONG kInitialRange = 100;
+constexpr LONG kInitialPosition = 0;
+constexpr DWORD kStyleBits = 0xFF;
+constexpr char kMeasureText[] = "x";
+constexpr int kTitleBufferSize = 100; // the title shows at most 99 characters
+constexpr int kNumberBufferSize = 16;
+constexpr UINT kCentredFormat = DT_CENTER | DT_VCENTER;
+constexpr UINT kScaleFormat = 0;
+constexpr int kLineWidth = 1;
+
+GaugeRecord ReadGauge(HWND window) {
+    return {GetWindowLongA(window, GAUGEWL_RANGE), GetWindowLongA(window, GAUGEWL_POS),
+            reinterpret_cast<HFONT>(GetWindowLongPtrA(window, GAUGEWL_FONT))};
+}
+
+void DrawBevelLine(HDC dc, const BevelLine& line) {
+    MoveToEx(dc, line.points[0].x, line.points[0].y, nullptr);
+    LineTo(dc, line.points[1].x, line.points[1].y);
+    LineTo(dc, line.points[2].x, line.points[2].y);
+}
+
+// Raised: light upper-left, dark lower-right; sunken the other way round.
+void DrawBevel(HDC dc, const PixelRect& r, int inset, bool raised) {
+    HPEN light = CreatePen(PS_SOLID, kLineWidth, GetSysColor(COLOR_WINDOW));
+    HPEN dark = CreatePen(PS_SOLID, kLineWidth, GetSysColor(COLOR_BTNSHADOW));
+    const Bevel bevel = BevelOf(r, inset);
+    HGDIOBJ previous = SelectObject(dc, raised ? light : dark);
+    DrawBevelLine(dc, bevel.lines[0]);
+    DrawBevelLine(dc, bevel.lines[1]);
+    SelectObject(dc, raised ? dark : light);
+    DrawBevelLine(dc, bevel.lines[2]);
+    DrawBevelLine(dc, bevel.lines[3]);
+    SelectObject(dc, previous);
+    DeleteObject(light);
+    DeleteObject(dark);
+}
+
+void DrawCentredText(HDC dc, const char* text, const PixelRect& where) {
+    RECT r = ToRect(where);
+    DrawTextA(dc, text, -1, &r, kCentredFormat);
+}
+
+// Trough and filled part share the face colour; the filled part stands out
+// by its raised edge inside the sunken trough.
+void DrawBar(HDC dc, const PixelRect& bar, int percent) {
+    HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    HPEN frame = CreatePen(PS_SOLID, kLineWidth, GetSysColor(COLOR_WINDOWFRAME));
+    HGDIOBJ previousBrush = SelectObject(dc, face);
+    HGDIOBJ previousPen = SelectObject(dc, frame);
+    Rectangle(dc, bar.left, bar.top, bar.right, bar.bottom);
+    DrawBevel(dc, bar, kTroughBevelInset, false);
+    if (percent > 0) {
+        const PixelRect filled = {bar.left, bar.top, FilledRight(bar, percent), bar.bottom};
+        Rectangle(dc, filled.left, filled.top, filled.right, filled.bottom);
+        DrawBevel(dc, filled, kFilledBevelInset, true);
+    }
+    SelectObject(dc, previousPen);
+    SelectObject(dc, previousBrush);
+    DeleteObject(frame);
+    DeleteObject(face);
+}
+
+void DrawTicks(HDC dc, const PixelRect& row, int intervals) {
+    for (int i = 0; i <= intervals; ++i) {
+        const int x = TickX(row, i, intervals);
+        MoveToEx(dc, x, row.top, nullptr);
+        LineTo(dc, x, row.bottom);
+    }
+}
+
+void DrawScale(HDC dc, const GaugeLayout& layout, const PixelRect& client) {
+    const int intervals = IntervalCount(layout.parts.step);
+    for (int i = 0; i <= intervals; ++i) {
+        char number[kNumberBufferSize];
+        const int length = wsprintfA(number, "%d", i * layout.parts.step);
+        SIZE extent{};
+        GetTextExtentPointA(dc, number, length, &extent);
+        const int left = ScaleTextLeft(client, layout.margin, i, intervals, extent.cx);
+        RECT r = {left, layout.scaleRow.top, left + extent.cx, layout.scaleRow.bottom};
+        DrawTextA(dc, number, length, &r, kScaleFormat);
+    }
+}
+
+void PaintGauge(HWND window, HDC dc) {
+    const GaugeRecord record = ReadGauge(window);
+    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ previousFont = record.font != nullptr ? SelectObject(dc, record.font) : nullptr;
+
+    SIZE x{};
+    GetTextExtentPointA(dc, kMeasureText, sizeof kMeasureText - 1, &x);
+    char title[kTitleBufferSize] = "";
+    GetWindowTextA(window, title, kTitleBufferSize);
+    RECT clientRect;
+    GetClientRect(window, &clientRect);
+    const PixelRect client = ToPixelRect(clientRect);
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & kStyleBits;
+    const GaugeLayout layout = LayoutGauge(client, style, title[0] != '\0', x.cx, x.cy);
+
+    if (layout.title) {
+        DrawCentredText(dc, title, layout.titleRect);
+    }
+    const int percent = Percentage(record.position, record.range);
+    DrawBar(dc, layout.barRect, percent);
+    if (layout.parts.percent) {
+        char text[kPercentTextSize];
+        FormatPercent(percent, text);
+        DrawCentredText(dc, text, layout.percentRect);
+    }
+    if (layout.parts.ticks) {
+        DrawTicks(dc, layout.tickRect, IntervalCount(layout.parts.step));
+    }
+    if (layout.parts.scale) {
+        DrawScale(dc, layout, client);
+    }
+
+    SetBkMode(dc, previousMode);
+    if (previousFont != nullptr) {
+        SelectObject(dc, previousFont);
+    }
+}
+
+// Invalidates without erasing and paints before returning, so that a caller
+// busy on this thread still sees the gauge move.
+void RepaintNow(HWND window) {
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+}
+
+LRESULT GaugeOnCreate(HWND window) {
+    SetWindowLongA(window, GAUGEWL_RANGE, kInitialRange);
+    SetWindowLongA(window, GAUGEWL_POS, kInitialPosition);
+    return 0;
+}
+
+// A new title can be narrower than the old one and the title is drawn
+// without a background, so the area is erased first.
+LRESULT GaugeOnSetText(HWND window, LPARAM text) {
+    InvalidateRect(window, nullptr, TRUE);
+    return DefWindowProcA(window, WM_SETTEXT, 0, text);
+}
+
+LRESULT GaugeOnPaint(HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    if (dc != nullptr) {
+        PaintGauge(window, dc);
+        EndPaint(window, &ps);
+    }
+    return 0;
+}
+
+// The parent chooses the background like that of a static control; a
+// parent that answers with no brush gets the same white as no parent.
+LRESULT GaugeOnEraseBackground(HWND window, HDC dc) {
+    HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    HBRUSH brush = white;
+    if (HWND parent = GetParent(window)) {
+        brush = reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORSTATIC,
+                                                      reinterpret_cast<WPARAM>(dc),
+                                                      reinterpret_cast<LPARAM>(window)));
+        if (brush == nullptr) {
+            brush = white;
+        }
+    }
+    RECT client;
+    GetClientRect(window, &client);
+    FillRect(dc, &client, brush);
+    if (brush != white) {
+        DrawBevel(dc, ToPixelRect(client), kBackgroundBevelInset, false);
+    }
+    return 1;
+}
+
+LRESULT GaugeOnSetFont(HWND window, WPARAM font, LPARAM redraw) {
+    SetWindowLongPtrA(window, GAUGEWL_FONT, static_cast<LONG_PTR>(font));
+    if (redraw != 0) {
+        InvalidateRect(window, nullptr, TRUE);
+    }
+    return 0;
+}
+
+LRESULT GaugeOnSetValue(HWND window, int index, LONG value) {
+    if (GetWindowLongA(window, index) == value) {
+        return 0;
+    }
+    SetWindowLongA(window, index, value);
+    RepaintNow(window);
+    return 0;
+}
+
+// The amount is signed; the sum wraps like the 32-bit number it is.
+LRESULT GaugeOnAddPosition(HWND window, WPARAM amount) {
+    const auto position = static_cast<DWORD>(GetWindowLongA(window, GAUGEWL_POS));
+    return GaugeOnSetValue(window, GAUGEWL_POS,
+                           static_cast<LONG>(position + static_cast<DWORD>(amount)));
+}
+
+} // namespace
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+    case WM_CREATE:
+        return GaugeOnCreate(window);
+    case WM_SETTEXT:
+        return GaugeOnSetText(window, lParam);
+    case WM_PAINT:
+        return GaugeOnPaint(window);
+    case WM_ERASEBKGND:
+        return GaugeOnEraseBackground(window, reinterpret_cast<HDC>(wParam));
+    case WM_SETFONT:
+        return GaugeOnSetFont(window, wParam, lParam);
+    case GAUGE_SETRANGE:
+        return GaugeOnSetValue(window, GAUGEWL_RANGE, static_cast<LONG>(wParam));
+    case GAUGE_SETPOS:
+        return GaugeOnSetValue(window, GAUGEWL_POS, static_cast<LONG>(wParam));
+    case GAUGE_ADDPOS:
+        return GaugeOnAddPosition(window, wParam);
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
 }
 
 } // namespace quorl::gauge

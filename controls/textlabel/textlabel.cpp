@@ -1,10 +1,202 @@
 #include "controls/textlabel/textlabel.h"
 
+#include <cstddef>
+#include <cstring>
+
+#include "controls/textlabel/text_layout.h"
+#include "controls/textlabel/text_painter.h"
+#include "core/helpers.h"
+#include "core/library.h"
+#include "core/text.h"
+
 namespace quorl::textlabel {
 
-// Stand-in until the control's own behaviour is built: the window system's defaults.
+namespace {
+
+// The label's data as it lies in its extra bytes.
+struct LabelRecord {
+    HFONT font;       // not owned
+    HLOCAL fieldName; // owned; null when the label has no field name
+};
+static_assert(offsetof(LabelRecord, font) == GTWL_FONT);
+static_assert(offsetof(LabelRecord, fieldName) == GTWL_FIELDNAME);
+static_assert(sizeof(LabelRecord) == kExtraBytes);
+#ifndef _WIN64
+static_assert(GTWL_FONT == 0 && GTWL_FIELDNAME == 4 && sizeof(LabelRecord) == 8);
+#endif
+static_assert(GTS_CENTER == kCentre && GTS_RIGHT == kRight && GTS_VCENTER == kVCentre &&
+              GTS_SINGLELINE == kSingleLine && GTS_RAISED == kRaised &&
+              GTS_SHAREDFONT == kSharedFont && GTS_BOX == kBox && GTS_HEADING == kHeading &&
+              GTS_TOPLINE == kTopLine && GTS_LEFTLINE == kLeftLine && GTS_GROUP == kGroup);
+static_assert(kSharedFont == QUORL_STYLE_SHAREDFONT);
+static_assert(DT_CENTER == kCentre && DT_RIGHT == kRight && DT_VCENTER == kVCentre &&
+              DT_SINGLELINE == kSingleLine && (DT_WORDBREAK | DT_EXPANDTABS) == kWordBreakAndTabs &&
+              DT_CALCRECT == kCalcRect);
+
+constexpr COLORREF kEnabledTextColour = RGB(0, 0, 0);
+constexpr COLORREF kBackgroundColour = RGB(0xC0, 0xC0, 0xC0);
+constexpr int kTextBufferSize = 256; // a label shows at most 255 characters
+
+LabelRecord ReadLabel(HWND window) {
+    return {reinterpret_cast<HFONT>(GetWindowLongPtrA(window, GTWL_FONT)),
+            reinterpret_cast<HLOCAL>(GetWindowLongPtrA(window, GTWL_FIELDNAME))};
+}
+
+DWORD StyleOf(HWND window) {
+    return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+}
+
+// A block exactly as large as the window name, holding the field name.
+HLOCAL CreateFieldNameBlock(const char* windowName) {
+    if (IS_INTRESOURCE(windowName)) {
+        return nullptr;
+    }
+    const char* name = LabelFieldName(windowName);
+    if (name == nullptr) {
+        return nullptr;
+    }
+    const std::size_t nameBytes = std::strlen(name) + 1;
+    HLOCAL block = LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, std::strlen(windowName) + 1);
+    if (block == nullptr) {
+        return nullptr;
+    }
+    auto* copy = static_cast<char*>(LocalLock(block));
+    if (copy == nullptr) {
+        LocalFree(block);
+        return nullptr;
+    }
+    std::memcpy(copy, name, nameBytes);
+    LocalUnlock(block);
+    return block;
+}
+
+// The parent repaints its background under the label before the label
+// paints again. A parent that clips its children leaves them out of its
+// own repaint, so the label asks for its repaint itself as well.
+void InvalidateInParent(HWND window) {
+    if (HWND parent = GetParent(window)) {
+        RECT area;
+        GetClientRect(window, &area);
+        MapWindowPoints(window, parent, reinterpret_cast<POINT*>(&area), 2);
+        InvalidateRect(parent, &area, TRUE);
+    }
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+LRESULT LabelOnCreate(HWND window, LPARAM lParam) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    HGDIOBJ font =
+        (StyleOf(window) & kSharedFont) ? g_library.controlFont : GetStockObject(SYSTEM_FONT);
+    SetWindowLongPtrA(window, GTWL_FONT, reinterpret_cast<LONG_PTR>(font));
+    HLOCAL block = create != nullptr ? CreateFieldNameBlock(create->lpszName) : nullptr;
+    SetWindowLongPtrA(window, GTWL_FIELDNAME, reinterpret_cast<LONG_PTR>(block));
+    return DefWindowProcA(window, WM_CREATE, 0, lParam);
+}
+
+LRESULT LabelOnEnable(HWND window, WPARAM enabled) {
+    DefWindowProcA(window, WM_ENABLE, enabled, 0);
+    if (IsWindowVisible(window)) {
+        InvalidateInParent(window);
+    }
+    return 0;
+}
+
+// The default result is kept: SetWindowTextA reports it to its caller.
+LRESULT LabelOnSetText(HWND window, LPARAM text) {
+    const LRESULT result = DefWindowProcA(window, WM_SETTEXT, 0, text);
+    if (IsWindowVisible(window)) {
+        InvalidateInParent(window);
+    }
+    return result;
+}
+
+LRESULT LabelOnPaint(HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    if (dc == nullptr) {
+        return 0;
+    }
+    const LabelRecord record = ReadLabel(window);
+    RECT client;
+    GetClientRect(window, &client);
+    char text[kTextBufferSize] = "";
+    DefWindowProcA(window, WM_GETTEXT, kTextBufferSize, reinterpret_cast<LPARAM>(text));
+    SetTextColor(dc, IsWindowEnabled(window) ? kEnabledTextColour : GetSysColor(COLOR_BTNSHADOW));
+    SetBkColor(dc, kBackgroundColour);
+    HGDIOBJ previousFont = record.font != nullptr ? SelectObject(dc, record.font) : nullptr;
+    PaintStaticText(dc, StyleOf(window), text, client);
+    if (previousFont != nullptr) {
+        SelectObject(dc, previousFont);
+    }
+    EndPaint(window, &ps);
+    return 0;
+}
+
+LRESULT LabelOnSetFont(HWND window, WPARAM font, LPARAM redraw) {
+    if ((StyleOf(window) & kSharedFont) == 0 &&
+        ReadLabel(window).font != reinterpret_cast<HFONT>(font)) {
+        SetWindowLongPtrA(window, GTWL_FONT, static_cast<LONG_PTR>(font));
+        if (IsWindowVisible(window)) {
+            InvalidateInParent(window);
+        }
+    }
+    return DefWindowProcA(window, WM_SETFONT, font, redraw);
+}
+
+LRESULT LabelOnNcDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (HLOCAL block = ReadLabel(window).fieldName) {
+        SetWindowLongPtrA(window, GTWL_FIELDNAME, 0);
+        LocalFree(block);
+    }
+    return DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
+}
+
+// Without a field name the request goes on to the default procedure.
+LRESULT LabelOnGetFieldName(HWND window, UINT message, WPARAM size, LPARAM buffer) {
+    HLOCAL block = ReadLabel(window).fieldName;
+    if (block == nullptr) {
+        return DefWindowProcA(window, message, size, buffer);
+    }
+    if (size == 0 || buffer == 0) {
+        return 1;
+    }
+    const auto* name = static_cast<const char*>(LocalLock(block));
+    if (name == nullptr) {
+        return DefWindowProcA(window, message, size, buffer);
+    }
+    CopyFieldName(name, size, reinterpret_cast<char*>(buffer));
+    LocalUnlock(block);
+    return 1;
+}
+
+} // namespace
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+    case WM_CREATE:
+        return LabelOnCreate(window, lParam);
+    case WM_ENABLE:
+        return LabelOnEnable(window, wParam);
+    case WM_SETTEXT:
+        return LabelOnSetText(window, lParam);
+    case WM_GETTEXT:
+        return GetCaptionText(window, wParam, lParam);
+    case WM_PAINT:
+        return LabelOnPaint(window);
+    case WM_SETFONT:
+        return LabelOnSetFont(window, wParam, lParam);
+    case WM_NCDESTROY:
+        return LabelOnNcDestroy(window, wParam, lParam);
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    case WM_GETDLGCODE:
+        return DLGC_STATIC;
+    default:
+        if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
+            return LabelOnGetFieldName(window, message, wParam, lParam);
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
 }
 
 } // namespace quorl::textlabel

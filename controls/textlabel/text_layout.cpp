@@ -1,0 +1,147 @@
+#include "controls/textlabel/text_layout.h"
+
+namespace quorl::textlabel {
+
+namespace {
+
+// A box this thin is drawn as a two-pixel line.
+constexpr int kThinBox = 3;
+constexpr int kLineBox = 2;
+// Right and bottom move in so that the box's lines fall inside the label.
+constexpr int kEdgeInset = 1;
+constexpr int kRuleInset = 1;    // rules start one pixel inside the left edge
+constexpr int kRuleEndInset = 2; // and end two pixels before the right edge
+constexpr int kRuleGap = 2;      // pixels between rule and text
+constexpr int kTitleGap = 3;     // pixels beside the title in the frame's top edge
+constexpr int kCentredTitleShift = 3;
+constexpr int kEmptyTitleLeft = 6;
+constexpr int kEmptyTitleHeight = 2;
+constexpr int kFrameInset = 1;
+constexpr char kFieldNameMark = ',';
+constexpr int kEtchShift = 1; // the light line lies up and left of the dark one
+
+} // namespace
+
+unsigned MultiLineFormat(unsigned style) {
+    return (style & kFormatBits) | kWordBreakAndTabs;
+}
+
+bool UsesSingleLinePath(unsigned style) {
+    return (style & kSingleLine) != 0 && (style & kVCentre) == 0;
+}
+
+bool FillsBackground(unsigned style) {
+    return (style & (kTopLine | kLeftLine | kGroup)) == 0;
+}
+
+BoxFrame BoxFrameOf(const PixelRect& r) {
+    PixelRect box = r;
+    // Measured as height and width, so that a thin label anywhere in a
+    // page, not only at the top of its own window, becomes a line.
+    if (box.height() == kThinBox) {
+        box.bottom = box.top + kLineBox;
+    }
+    if (box.width() == kThinBox) {
+        box.right = box.left + kLineBox;
+    }
+    box.right -= kEdgeInset;
+    box.bottom -= kEdgeInset;
+    return {box, Inflated(box, -kEdgeInset, -kEdgeInset)};
+}
+
+BoxStrokes BoxStrokesOf(const PixelRect& r) {
+    return {{{{r.left, r.bottom}, {r.right, r.bottom}, {r.right, r.top}}},
+            {{{r.left, r.bottom}, {r.left, r.top}, {r.right, r.top}}}};
+}
+
+Segment EdgeLineOf(const PixelRect& r, unsigned style) {
+    if (style & kTopLine) {
+        return {{r.left, r.top}, {r.right - kEdgeInset, r.top}};
+    }
+    return {{r.left, r.top}, {r.left, r.bottom - kEdgeInset}};
+}
+
+LineOrigin LineOriginOf(const PixelRect& r, unsigned style) {
+    if (style & kRight) {
+        return {Anchor::Right, r.right};
+    }
+    if (style & kCentre) {
+        return {Anchor::Centre, (r.left + r.right) / 2};
+    }
+    return {Anchor::Left, r.left};
+}
+
+HeadingRules HeadingRulesOf(const PixelRect& r, const LineOrigin& origin, int textWidth,
+                            int textHeight) {
+    int textLeft = origin.x;
+    int textRight = origin.x + textWidth;
+    if (origin.anchor == Anchor::Centre) {
+        textLeft = origin.x - textWidth / 2;
+        textRight = origin.x + textWidth / 2;
+    } else if (origin.anchor == Anchor::Right) {
+        textLeft = origin.x - textWidth;
+        textRight = origin.x;
+    }
+    const int y = r.top + textHeight / 2;
+    HeadingRules rules{};
+    rules.left = {{r.left + kRuleInset, y}, {textLeft - kRuleGap, y}};
+    rules.right = {{textRight + kRuleGap, y}, {r.right - kRuleEndInset, y}};
+    rules.leftShown = rules.left.to.x > rules.left.from.x;
+    rules.rightShown = rules.right.to.x > rules.right.from.x;
+    return rules;
+}
+
+PixelRect GroupTextRect(const PixelRect& frame) {
+    return {frame.left + kGroupTextIndent, frame.top, frame.right - kGroupTextIndent, frame.bottom};
+}
+
+PixelRect GroupTitleExtent(const PixelRect& measured, int callerRight, unsigned style) {
+    int shift = 0;
+    if (style & kRight) {
+        shift = callerRight - measured.right - kGroupTextIndent;
+    } else if (style & kCentre) {
+        shift = (callerRight - measured.right) / 2 - kCentredTitleShift;
+    }
+    return Offset(measured, shift, 0);
+}
+
+PixelRect EmptyGroupTitle(const PixelRect& frame) {
+    return {frame.left + kEmptyTitleLeft, frame.top, frame.left, frame.top + kEmptyTitleHeight};
+}
+
+EtchedFrame EtchedFrameOf(const PixelRect& title, const PixelRect& frame) {
+    const int y = (title.top + title.bottom) / 2;
+    const int left = frame.left + kFrameInset;
+    const int right = frame.right - kFrameInset;
+    const int bottom = frame.bottom - kFrameInset;
+    EtchedFrame etched = {{{title.left - kTitleGap, y},
+                           {left, y},
+                           {left, bottom},
+                           {right, bottom},
+                           {right, y},
+                           {title.right + kTitleGap, y}},
+                          {}};
+    for (int i = 0; i < kEtchedPoints; ++i) {
+        etched.light[i] = {etched.dark[i].x - kEtchShift, etched.dark[i].y - kEtchShift};
+    }
+    return etched;
+}
+
+const char* LabelFieldName(const char* windowName) {
+    if (windowName == nullptr || windowName[0] != kFieldNameMark) {
+        return nullptr;
+    }
+    // Bounded: a long window name is never read past the limit.
+    for (int i = 1; i <= kMaxFieldNameSource; ++i) {
+        if (windowName[i] == '\0') {
+            return windowName + 1;
+        }
+    }
+    return nullptr;
+}
+
+PixelRect HeadingBoxOf(const PixelRect& r, int textHeight) {
+    return {r.left, r.top + textHeight, r.right - kEdgeInset, r.bottom - kEdgeInset};
+}
+
+} // namespace quorl::textlabel

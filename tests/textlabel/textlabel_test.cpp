@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "quorl32.h"
+#include "tests/common/win_test.h"
+
+namespace {
+
+using quorl_test::FieldNameMessage;
+using quorl_test::PumpMessages;
+using quorl_test::RecordingParent;
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// The tests reach the library through its window classes only; calling an
+// export makes the loader map the DLL, which registers them, before main.
+// Without a matching ExitQuorl the shared objects stay.
+TEST(Library, RegistersTheClass) {
+    InitQuorl();
+    WNDCLASSA wc{};
+    EXPECT_TRUE(GetClassInfoA(quorl_test::LibraryModule(), GTEXT_CLASS, &wc));
+}
+constexpr int kLabelId = 400;
+
+struct PixelCount {
+    int black = 0;
+    int shadow = 0;
+};
+
+PixelCount CountTextPixels(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    PixelCount count;
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            count.black += c == kBlack ? 1 : 0;
+            count.shadow += c == shadow ? 1 : 0;
+        }
+    }
+    ReleaseDC(window, dc);
+    return count;
+}
+
+class LabelTest : public ::testing::Test {
+protected:
+    HWND Create(const char* text, DWORD style = WS_VISIBLE, int x = 10, int y = 10) {
+        HWND label = parent_.child(GTEXT_CLASS, text, style, x, y, 120, 30, kLabelId);
+        PumpMessages();
+        return label;
+    }
+    // Asks for the field name; the buffer starts filled with '#'.
+    LRESULT FieldName(HWND label, WPARAM size, char (&buffer)[32]) {
+        std::memset(buffer, '#', sizeof buffer);
+        return SendMessageA(label, FieldNameMessage(), size, reinterpret_cast<LPARAM>(buffer));
+    }
+    RecordingParent parent_;
+};
+
+TEST_F(LabelTest, FieldNameAfterLeadingCommaOfAtMostElevenCharacters) {
+    char buffer[32];
+    HWND label = Create(",KUNDE");
+    EXPECT_EQ(FieldName(label, sizeof buffer, buffer), 1);
+    EXPECT_STREQ(buffer, "KUNDE");
+    char text[32] = "";
+    GetWindowTextA(label, text, sizeof text);
+    EXPECT_STREQ(text, ",KUNDE"); // the whole name is shown
+
+    EXPECT_EQ(FieldName(Create(",0123456789"), sizeof buffer, buffer), 1);
+    EXPECT_STREQ(buffer, "0123456789");
+
+    // Too long, or no leading comma: no field name, the default procedure answers.
+    EXPECT_EQ(FieldName(Create(",01234567890"), sizeof buffer, buffer), 0);
+    EXPECT_EQ(buffer[0], '#');
+    EXPECT_EQ(FieldName(Create("Name,KUNDE"), sizeof buffer, buffer), 0);
+    EXPECT_EQ(FieldName(Create(""), sizeof buffer, buffer), 0);
+
+    // WM_SETTEXT does not give a label a field name later.
+    HWND plain = Create("Name");
+    SetWindowTextA(plain, ",NEU");
+    EXPECT_EQ(FieldName(plain, sizeof buffer, buffer), 0);
+}
+
+TEST_F(LabelTest, FieldNameBufferLimits) {
+    char buffer[32];
+    HWND label = Create(",KUNDE");
+    EXPECT_EQ(FieldName(label, 4, buffer), 1);
+    EXPECT_STREQ(buffer, "KU");
+    EXPECT_EQ(buffer[4], '#');
+    EXPECT_EQ(FieldName(label, 1, buffer), 1);
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(buffer[1], '#');
+    EXPECT_EQ(FieldName(label, 0, buffer), 1);
+    EXPECT_EQ(buffer[0], '#');
+    EXPECT_EQ(SendMessageA(label, FieldNameMessage(), sizeof buffer, 0), 1);
+}
+
+TEST_F(LabelTest, TransparentToTheMouseAndStaticToTheDialog) {
+    HWND below = parent_.child("BUTTON", "unter", WS_VISIBLE, 10, 10, 120, 30, 401);
+    HWND label = Create("Text");
+    SetWindowPos(label, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    EXPECT_EQ(SendMessageA(label, WM_NCHITTEST, 0, MAKELPARAM(20, 20)), HTTRANSPARENT);
+    EXPECT_EQ(SendMessageA(label, WM_GETDLGCODE, 0, 0), DLGC_STATIC);
+    const POINT inside = {20, 20};
+    EXPECT_EQ(WindowFromPoint(inside), below);
+}
+
+TEST_F(LabelTest, DisabledTextInShadowColourUntilEnabled) {
+    HWND label = Create("WWWW", WS_VISIBLE | WS_DISABLED);
+    PixelCount disabled = CountTextPixels(label);
+    EXPECT_GT(disabled.shadow, 0);
+    EXPECT_EQ(disabled.black, 0);
+
+    parent_.clear();
+    EnableWindow(label, TRUE);
+    // The parent repaints the label's area first.
+    RECT pending;
+    ASSERT_TRUE(GetUpdateRect(parent_.hwnd(), &pending, FALSE));
+    EXPECT_EQ(pending.left, 10);
+    EXPECT_EQ(pending.top, 10);
+    EXPECT_EQ(pending.right, 130);
+    EXPECT_EQ(pending.bottom, 40);
+    PumpMessages();
+    PixelCount enabled = CountTextPixels(label);
+    EXPECT_GT(enabled.black, 0);
+    EXPECT_EQ(enabled.shadow, 0);
+}
+
+TEST_F(LabelTest, TextChangeRepaintsAndReportsSuccess) {
+    HWND label = Create("");
+    EXPECT_EQ(CountTextPixels(label).black, 0);
+    EXPECT_TRUE(SetWindowTextA(label, "Neu"));
+    RECT pending;
+    EXPECT_TRUE(GetUpdateRect(parent_.hwnd(), &pending, FALSE));
+    PumpMessages();
+    EXPECT_GT(CountTextPixels(label).black, 0);
+
+    // A hidden label leaves its parent alone.
+    HWND hidden = Create("", 0, 200, 100);
+    EXPECT_TRUE(SetWindowTextA(hidden, "Neu"));
+    EXPECT_FALSE(GetUpdateRect(parent_.hwnd(), &pending, FALSE));
+}
+
+TEST_F(LabelTest, SharedFontStyleKeepsTheLibraryFont) {
+    HFONT other = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+    HWND shared = Create("", WS_VISIBLE | GTS_SHAREDFONT);
+    const auto font = reinterpret_cast<HFONT>(GetWindowLongPtrA(shared, GTWL_FONT));
+    LOGFONTA lf{};
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(GetObjectA(font, sizeof lf, &lf), static_cast<int>(sizeof lf));
+    EXPECT_NE(font, GetStockObject(SYSTEM_FONT));
+    SendMessageA(shared, WM_SETFONT, reinterpret_cast<WPARAM>(other), TRUE);
+    EXPECT_EQ(reinterpret_cast<HFONT>(GetWindowLongPtrA(shared, GTWL_FONT)), font);
+
+    HWND own = Create("");
+    EXPECT_EQ(reinterpret_cast<HGDIOBJ>(GetWindowLongPtrA(own, GTWL_FONT)),
+              GetStockObject(SYSTEM_FONT));
+    SendMessageA(own, WM_SETFONT, reinterpret_cast<WPARAM>(other), FALSE);
+    EXPECT_EQ(reinterpret_cast<HFONT>(GetWindowLongPtrA(own, GTWL_FONT)), other);
+}
+
+TEST_F(LabelTest, SharedFontOfAPopupLabel) {
+    // As an application without a dialog reads the library's font.
+    HWND label = CreateWindowExA(0, GTEXT_CLASS, "", WS_POPUP | QUORL_STYLE_SHAREDFONT, 0, 0, 10,
+                                 10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(label, nullptr);
+    const auto font = reinterpret_cast<HFONT>(GetWindowLongPtrA(label, GTWL_FONT));
+    LOGFONTA lf{};
+    EXPECT_EQ(GetObjectA(font, sizeof lf, &lf), static_cast<int>(sizeof lf));
+    DestroyWindow(label);
+}
+
+TEST_F(LabelTest, LabelsInADialog) {
+    quorl_test::DialogTemplate dialog(WS_POPUP | WS_VISIBLE | DS_SETFONT, 0, 0, 200, 100, "Dialog");
+    dialog.item(GTEXT_CLASS, ",FELD", WS_VISIBLE, 5, 5, 80, 10, 10)
+        .item(GTEXT_CLASS, "Gruppe", WS_VISIBLE | GTS_GROUP, 5, 20, 150, 60, 11);
+    HWND window = dialog.create(parent_.hwnd());
+    ASSERT_NE(window, nullptr);
+    PumpMessages();
+    char buffer[32];
+    EXPECT_EQ(FieldName(GetDlgItem(window, 10), sizeof buffer, buffer), 1);
+    EXPECT_STREQ(buffer, "FELD");
+    // The dialog gave the label its font.
+    HWND group = GetDlgItem(window, 11);
+    HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+    EXPECT_EQ(reinterpret_cast<HFONT>(GetWindowLongPtrA(group, GTWL_FONT)), dialogFont);
+    // A dialog does not clip its children: its repaint covers the label.
+    const int before = CountTextPixels(group).black;
+    SetWindowTextA(group, "Eine viel laengere Gruppe");
+    PumpMessages();
+    EXPECT_GT(CountTextPixels(group).black, before);
+    DestroyWindow(window);
+}
+
+} // namespace
