@@ -210,10 +210,9 @@ LRESULT GaugeOnSetFont(HWND window, WPARAM font, LPARAM redraw) {
     return 0;
 }
 
+// Repaints even when the value is the same: callers resend a position to
+// bring the bar up to date after a font change without redraw.
 LRESULT GaugeOnSetValue(HWND window, int index, LONG value) {
-    if (GetWindowLongA(window, index) == value) {
-        return 0;
-    }
     SetWindowLongA(window, index, value);
     RepaintNow(window);
     return 0;

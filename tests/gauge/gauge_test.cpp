@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <windows.h>
 
 #include <climits>
@@ -17,14 +19,6 @@ using quorl_test::RecordingParent;
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-// The tests reach the library through its window classes only; calling an
-// export makes the loader map the DLL, which registers them, before main.
-// Without a matching ExitQuorl the shared objects stay.
-TEST(Library, RegistersTheClass) {
-    InitQuorl();
-    WNDCLASSA wc{};
-    EXPECT_TRUE(GetClassInfoA(quorl_test::LibraryModule(), GAUGE_CLASS, &wc));
-}
 constexpr int kGaugeId = 300;
 
 COLORREF Face() {
@@ -148,23 +142,22 @@ TEST_F(GaugeTest, PositionChangeIsPaintedBeforeTheMessageReturns) {
     EXPECT_EQ(ClientPixel(gauge, bar.right - 2, y), Shadow());
 }
 
-TEST_F(GaugeTest, UnchangedValueRepaintsNothing) {
+TEST_F(GaugeTest, EveryValueMessageRepaintsEvenWithoutAChange) {
     HWND gauge = Create(GAUGE_TICKS50);
     const PixelRect bar = LayoutOf(gauge).barRect;
     const int x = bar.right - 20;
     const int y = MiddleRow(bar);
     SendMessageA(gauge, GAUGE_SETPOS, 30, 0);
-    // A mark only a repaint would remove.
-    constexpr COLORREF kMark = RGB(1, 2, 3);
-    HDC dc = GetDC(gauge);
-    SetPixel(dc, x, y, kMark);
-    ReleaseDC(gauge, dc);
-    SendMessageA(gauge, GAUGE_SETPOS, 30, 0);
-    SendMessageA(gauge, GAUGE_ADDPOS, 0, 0);
-    SendMessageA(gauge, GAUGE_SETRANGE, 100, 0);
-    EXPECT_EQ(ClientPixel(gauge, x, y), kMark);
-    SendMessageA(gauge, GAUGE_SETPOS, 31, 0);
-    EXPECT_EQ(ClientPixel(gauge, x, y), Face());
+    // Each message resends the current value; a mark only a repaint removes.
+    const std::pair<UINT, WPARAM> sameValue[] = {
+        {GAUGE_SETPOS, 30}, {GAUGE_ADDPOS, 0}, {GAUGE_SETRANGE, 100}};
+    for (const auto& [message, value] : sameValue) {
+        HDC dc = GetDC(gauge);
+        SetPixel(dc, x, y, RGB(1, 2, 3));
+        ReleaseDC(gauge, dc);
+        SendMessageA(gauge, message, value, 0);
+        EXPECT_EQ(ClientPixel(gauge, x, y), Face()) << message;
+    }
 }
 
 TEST_F(GaugeTest, NoFilledPartForRangeZeroOrNegativePercentages) {

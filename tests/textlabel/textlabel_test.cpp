@@ -15,14 +15,6 @@ using quorl_test::RecordingParent;
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-// The tests reach the library through its window classes only; calling an
-// export makes the loader map the DLL, which registers them, before main.
-// Without a matching ExitQuorl the shared objects stay.
-TEST(Library, RegistersTheClass) {
-    InitQuorl();
-    WNDCLASSA wc{};
-    EXPECT_TRUE(GetClassInfoA(quorl_test::LibraryModule(), GTEXT_CLASS, &wc));
-}
 constexpr int kLabelId = 400;
 
 struct PixelCount {
