@@ -1,11 +1,4 @@
-# Cross toolchain for the 64-bit DLL, the one the tests run under Wine (MinGW-w64, posix threads).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+# Cross toolchain for the 64-bit DLL, the one the tests run under Wine.
 set(QUORL_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${QUORL_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QUORL_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${QUORL_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${QUORL_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -54,6 +54,16 @@ void UnregisterAll() {
     }
 }
 
+// Takes a class name before the library can, so that its registration fails.
+bool RegisterSquatter(const char* name) {
+    WNDCLASSA squatter{};
+    squatter.style = CS_GLOBALCLASS;
+    squatter.lpfnWndProc = DefWindowProcA;
+    squatter.hInstance = g_library.instance;
+    squatter.lpszClassName = name;
+    return RegisterClassA(&squatter) != 0;
+}
+
 class Library : public testing::Test {
 protected:
     void SetUp() override {
@@ -235,12 +245,7 @@ TEST_F(Library, ReinitialisationKeepsThePageSwitcherAtom) {
 TEST_F(Library, FailedFrameRegistrationLeavesTheMessagesUnregistered) {
     UnregisterAll();
     g_library.msgGetFieldName = g_library.msgFocusNotify = g_library.msgPaintDC = 0;
-    WNDCLASSA squatter{};
-    squatter.style = CS_GLOBALCLASS;
-    squatter.lpfnWndProc = DefWindowProcA;
-    squatter.hInstance = g_library.instance;
-    squatter.lpszClassName = "BORDLGPLAGIAT";
-    ASSERT_TRUE(RegisterClassA(&squatter));
+    ASSERT_TRUE(RegisterSquatter("BORDLGPLAGIAT"));
 
     quorl::InitialiseLibrary();
     EXPECT_EQ(g_library.msgGetFieldName, 0u);
@@ -254,12 +259,7 @@ TEST_F(Library, FailedFrameRegistrationLeavesTheMessagesUnregistered) {
 
 TEST_F(Library, FailedBarRegistrationSkipsTheFieldClass) {
     UnregisterAll();
-    WNDCLASSA squatter{};
-    squatter.style = CS_GLOBALCLASS;
-    squatter.lpfnWndProc = DefWindowProcA;
-    squatter.hInstance = g_library.instance;
-    squatter.lpszClassName = "QuStsb";
-    ASSERT_TRUE(RegisterClassA(&squatter));
+    ASSERT_TRUE(RegisterSquatter("QuStsb"));
 
     quorl::InitialiseLibrary();
     WNDCLASSA wc;
