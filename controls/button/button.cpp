@@ -201,10 +201,18 @@ LRESULT ButtonOnSetBitmap(HWND window, WPARAM bitmap, LPARAM palette) {
         if (!block) {
             return 0;
         }
-        ButtonDeletePicture(*block.get());
-        block->picture = reinterpret_cast<HBITMAP>(bitmap);
+        auto* newPicture = reinterpret_cast<HBITMAP>(bitmap);
         // The whole handle: a palette handle does not fit in 16 bits.
-        block->palette = reinterpret_cast<HPALETTE>(palette);
+        auto* newPalette = reinterpret_cast<HPALETTE>(palette);
+        // Handing the button what it already owns must not delete it.
+        if (block->picture != nullptr && block->picture != newPicture) {
+            DeleteObject(block->picture);
+        }
+        if (block->palette != nullptr && block->palette != newPalette) {
+            DeleteObject(block->palette);
+        }
+        block->picture = newPicture;
+        block->palette = newPalette;
         block->captionLeft = 0;
         block->scrollY = 0;
     }

@@ -254,6 +254,9 @@ TEST_F(ButtonTest, SetBitmapTakesOwnershipOfBitmapAndWholePaletteHandle) {
     SendMessageA(b, QBM_SETBITMAP, reinterpret_cast<WPARAM>(second), 0);
     EXPECT_EQ(GetObjectType(first), 0u);
     EXPECT_EQ(GetObjectType(palette), 0u);
+    // Handing the button its own picture again keeps it alive.
+    SendMessageA(b, QBM_SETBITMAP, reinterpret_cast<WPARAM>(second), 0);
+    EXPECT_EQ(GetObjectType(second), static_cast<DWORD>(OBJ_BITMAP));
     DestroyWindow(b);
     EXPECT_EQ(GetObjectType(second), 0u);
 }

@@ -15,7 +15,6 @@ namespace button_test {
 
 // Ids of the test program's own bitmaps (tests/button/bitmaps).
 constexpr int kRedBlockId = 300;  // 24 x 25, first column white, the rest red
-constexpr int kStripedId = 301;   // 20 x 27, one colour per row
 constexpr int kEightBitId = 400;  // 16 x 16, 256 colours
 constexpr int kNoPictureId = 500; // no bitmap anywhere
 
