@@ -50,26 +50,6 @@ TEST(ButtonLayout, CaptionHeightIsHalvedUnsigned) {
     EXPECT_EQ(CaptionHeight(PackCaptionSize(1, 0xFFFF)), 0xFFFF);
 }
 
-TEST(ButtonLayout, FrameAndEdgeBands) {
-    const Outline outer = OuterFrame(75, 23);
-    const int outerX[5] = {0, 0, 74, 74, 0};
-    const int outerY[5] = {0, 22, 22, 0, 0};
-    const Outline inner = InnerFrame(75, 23);
-    const int innerX[5] = {1, 1, 73, 73, 1};
-    const int innerY[5] = {1, 21, 21, 1, 1};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(outer.x[i], outerX[i]);
-        EXPECT_EQ(outer.y[i], outerY[i]);
-        EXPECT_EQ(inner.x[i], innerX[i]);
-        EXPECT_EQ(inner.y[i], innerY[i]);
-    }
-    const EdgeBands bands = ComputeEdgeBands(75, 23);
-    ExpectRect(bands.top, 2, 2, 71, 4);
-    ExpectRect(bands.left, 2, 2, 4, 19);
-    ExpectRect(bands.bottom, 3, 19, 73, 21);
-    ExpectRect(bands.right, 71, 3, 73, 21);
-}
-
 TEST(ButtonLayout, PictureSearchIds) {
     const PictureIds plain = PictureSearchIds(5, false);
     ASSERT_EQ(plain.count, 1);
@@ -151,31 +131,6 @@ TEST(ButtonScroll, ZeroExtentFlipsDirectionEveryTick) {
         EXPECT_EQ(step.position, 0);
         EXPECT_EQ(step.upward, i % 2 == 0);
     }
-}
-
-TEST(ButtonScroll, Keys) {
-    struct Case {
-        unsigned key;
-        bool control;
-        bool vertical;
-        unsigned code;
-    };
-    const Case cases[] = {
-        {0x21, false, true, kScrollPageUp},    {0x22, false, true, kScrollPageDown},
-        {0x23, false, false, kScrollBottom},   {0x23, true, true, kScrollBottom},
-        {0x24, false, false, kScrollTop},      {0x24, true, true, kScrollTop},
-        {0x25, false, false, kScrollLineUp},   {0x26, false, true, kScrollLineUp},
-        {0x27, false, false, kScrollLineDown}, {0x28, false, true, kScrollLineDown},
-        {0x28, true, true, kScrollLineDown},
-    };
-    for (const Case& c : cases) {
-        const KeyScroll k = KeyToScroll(c.key, c.control);
-        EXPECT_TRUE(k.handled) << c.key;
-        EXPECT_EQ(k.vertical, c.vertical) << c.key;
-        EXPECT_EQ(k.code, c.code) << c.key;
-    }
-    EXPECT_FALSE(KeyToScroll(0x20, false).handled); // space does nothing here
-    EXPECT_FALSE(KeyToScroll(0x0D, false).handled);
 }
 
 } // namespace

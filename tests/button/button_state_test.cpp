@@ -210,6 +210,33 @@ TEST_F(ButtonTest, FieldNameStaysInsideTheBuffer) {
     EXPECT_STREQ(wide, "");
 }
 
+TEST_F(ButtonTest, WithoutItsBlockTheButtonDoesNothingHarmful) {
+    HWND b = Make("Text,FELD", WS_VISIBLE, kRedBlockId);
+    const LONG_PTR block = SetWindowLongPtrA(b, QBWL_DATA, 0);
+    ASSERT_NE(block, 0);
+    char name[8] = "x";
+    EXPECT_EQ(SendMessageA(b, quorl_test::FieldNameMessage(), sizeof name,
+                           reinterpret_cast<LPARAM>(name)),
+              0);
+    EXPECT_STREQ(name, "x");
+    HDC screen = GetDC(nullptr);
+    HBITMAP offered = CreateCompatibleBitmap(screen, 4, 4);
+    ReleaseDC(nullptr, screen);
+    SendMessageA(b, QBM_SETBITMAP, reinterpret_cast<WPARAM>(offered), 0);
+    EXPECT_EQ(GetObjectType(offered), static_cast<DWORD>(OBJ_BITMAP)); // not taken
+    SetFocus(b);
+    SendMessageA(b, WM_TIMER, QB_AUTOSCROLL_TIMER, 0);
+    SendMessageA(b, WM_VSCROLL, SB_LINEDOWN, 0);
+    SendMessageA(b, WM_SIZE, SIZE_RESTORED, 0);
+    Redraw(b);
+    Press(b, 5, 5);
+    Release(b, 5, 5);
+    EXPECT_EQ(Commands().size(), 1u); // the state machine needs no block
+    DeleteObject(offered);
+    SetWindowLongPtrA(b, QBWL_DATA, block);
+    DestroyWindow(b);
+}
+
 TEST_F(ButtonTest, NullCreationTextIsAccepted) {
     HWND b = parent_.child(QUORL_CLASS, nullptr, WS_VISIBLE, 0, 0, 75, 23, 45);
     ASSERT_NE(b, nullptr);

@@ -35,16 +35,6 @@ std::vector<RecordedMessage> ButtonTest::Commands() const {
     return found;
 }
 
-std::vector<RecordedMessage> ButtonTest::FocusNotes() const {
-    std::vector<RecordedMessage> found;
-    for (const RecordedMessage& m : parent_.messages()) {
-        if (m.message == focusNotify_) {
-            found.push_back(m);
-        }
-    }
-    return found;
-}
-
 Expected ExpectedLayout(int width, int height, int pictureWidth, const char* caption, HFONT font) {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, font != nullptr ? font : GetStockObject(SYSTEM_FONT));

@@ -35,7 +35,6 @@ protected:
     static void Move(HWND button, int x, int y);
     static void Release(HWND button, int x, int y);
     std::vector<quorl_test::RecordedMessage> Commands() const;
-    std::vector<quorl_test::RecordedMessage> FocusNotes() const;
 
     UINT focusNotify_;
     quorl_test::RecordingParent parent_;
