@@ -105,6 +105,53 @@ QUORL32_API BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITM
 #define QBWL_STATE 4 /* control state word (QSTATE_* and QBSTATE_*) */
 #define QBWL_DATA  8 /* local memory block (pointer-sized) */
 
+/* Window styles. The low five bits follow the system's push buttons:
+ * BS_DEFPUSHBUTTON (1) makes the button the dialog's default button. */
+#define QBS_PICTURE    0x0002L /* picture panel: no frame or caption, scrolls its picture */
+#define QBS_SHAREDFONT QUORL_STYLE_SHAREDFONT /* caption in the library's control font */
+#define QBS_AUTOSCROLL 0x0200L /* slide the picture up and down by itself (timer 1) */
+
+/* Class-specific bits of the control state word. */
+#define QBSTATE_DEFAULT  0x20L /* the dialog's default push button */
+#define QBSTATE_SCROLLUP 0x40L /* automatic scrolling currently moves upward */
+
+/* Replaces the picture. wParam: bitmap (HBITMAP), lParam: its palette
+ * (HPALETTE) or 0. The button owns and deletes both from then on. */
+#define QBM_SETBITMAP 0x00FE
+
+/* Timer of a button with QBS_AUTOSCROLL: one pixel every 100 ms. */
+#define QB_AUTOSCROLL_TIMER 1
+
+/* The button finds its picture by its control id: first among the
+ * library's stock pictures below, then among the bitmaps of the parent's
+ * module and of the button's own module. On palette displays the id plus
+ * QB_PALETTE_PICTURE_OFFSET is tried first (a 256-colour variant). Give a
+ * button one of these ids to show the stock picture (width x height): */
+#define QB_PALETTE_PICTURE_OFFSET 0x4000
+#define QBPIC_CHECKMARK           1    /* 24 x 25 green check mark (IDOK) */
+#define QBPIC_CROSS               2    /* 21 x 25 red cross (IDCANCEL) */
+#define QBPIC_FORBIDDEN           7    /* 28 x 29 circle with a diagonal bar */
+#define QBPIC_NOTEBOOK            981  /* 32 x 32 ring-bound notebook */
+#define QBPIC_PRINTER             982  /* 24 x 24 printer */
+#define QBPIC_ENVELOPE            983  /* 23 x 17 envelope */
+#define QBPIC_FOLDER              984  /* 20 x 18 folder */
+#define QBPIC_PENCIL              985  /* 14 x 27 upright pencil */
+#define QBPIC_ARROWRIGHT          986  /* 22 x 8 arrow pointing right */
+#define QBPIC_TRASHCAN            987  /* 26 x 30 trash can */
+#define QBPIC_FLOPPY              988  /* 27 x 23 floppy disk */
+#define QBPIC_DOCUMENT            989  /* 17 x 26 page with a folded corner */
+#define QBPIC_QUESTION            990  /* 19 x 29 question mark */
+#define QBPIC_MAGNIFIER           991  /* 14 x 16 magnifying glass */
+#define QBPIC_HOURGLASS           992  /* 17 x 21 hourglass */
+#define QBPIC_KEY                 993  /* 18 x 11 key */
+#define QBPIC_CLOCK               994  /* 20 x 23 clock */
+#define QBPIC_PADLOCK             995  /* 15 x 20 padlock */
+#define QBPIC_HOUSE               996  /* 18 x 20 house */
+#define QBPIC_CALENDAR            997  /* 22 x 24 calendar sheet */
+#define QBPIC_MONITOR             998  /* 23 x 20 computer screen */
+#define QBPIC_UPDOWN              999  /* 16 x 28 arrow pointing up and down */
+#define QBPIC_WEDGE               5007 /* 10 x 21 narrow downward-pointing wedge */
+
 /* ---------------------------------------------------------------------
  * Graphic check box and radio button, class "QUCHECK"
  * ------------------------------------------------------------------ */

@@ -1,0 +1,189 @@
+// Painting of the graphic push button: layout, double frame, 3-D edges,
+// the picture (normal, disabled, with its palette), the caption and the
+// dotted focus mark. The face between the parts is the class background.
+#include "controls/button/button_internal.h"
+#include "controls/button/button_layout.h"
+#include "core/bitmaps.h"
+#include "core/helpers.h"
+#include "core/library.h"
+
+namespace quorl::button {
+
+namespace {
+
+constexpr int kCaptionBufferSize = 255;
+constexpr UINT kMeasureFlags = DT_CALCRECT | DT_NOCLIP | DT_WORDBREAK;
+constexpr UINT kDrawFlags = DT_NOCLIP | DT_WORDBREAK;
+static_assert(kMeasureFlags == 0x0510 && kDrawFlags == 0x0110);
+constexpr COLORREF kCaptionBackground = kLightGrey;
+constexpr UINT kCaptionAlignment = TA_LEFT | TA_TOP | TA_NOUPDATECP;
+
+// Stock objects of the frame and the edges.
+constexpr int kDefaultOuterPen = BLACK_PEN;
+constexpr int kNormalOuterPen = WHITE_PEN;
+constexpr int kInnerPen = BLACK_PEN;
+struct EdgeBrushes {
+    int light;
+    int dark;
+};
+constexpr EdgeBrushes kRaisedEdges = {WHITE_BRUSH, GRAY_BRUSH};
+constexpr EdgeBrushes kPressedEdges = {GRAY_BRUSH, LTGRAY_BRUSH};
+constexpr int kFocusEraseBrush = LTGRAY_BRUSH;
+
+RECT ToRect(const Rect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+bool LooksPressed(LONG state) {
+    return (state & (kPushed | kTracking)) != 0 && (state & kOutside) == 0;
+}
+
+void DrawOutline(HDC dc, const Outline& outline) {
+    POINT points[5];
+    for (int i = 0; i < 5; ++i) {
+        points[i] = {outline.x[i], outline.y[i]};
+    }
+    Polyline(dc, points, 5);
+}
+
+void FillBand(HDC dc, const Rect& band, int stockBrush) {
+    const RECT r = ToRect(band);
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(stockBrush)));
+}
+
+void DrawFrameAndEdges(HDC dc, int width, int height, LONG state) {
+    HGDIOBJ previous = SelectObject(
+        dc, GetStockObject((state & kDefault) != 0 ? kDefaultOuterPen : kNormalOuterPen));
+    DrawOutline(dc, OuterFrame(width, height));
+    SelectObject(dc, GetStockObject(kInnerPen));
+    DrawOutline(dc, InnerFrame(width, height));
+    SelectObject(dc, previous);
+
+    const EdgeBrushes brushes = LooksPressed(state) ? kPressedEdges : kRaisedEdges;
+    const EdgeBands bands = ComputeEdgeBands(width, height);
+    FillBand(dc, bands.top, brushes.light);
+    FillBand(dc, bands.left, brushes.light);
+    FillBand(dc, bands.bottom, brushes.dark);
+    FillBand(dc, bands.right, brushes.dark);
+}
+
+// Draws the picture and returns how many palette entries realising its
+// palette changed (0 without palette). A failed realisation counts as 0.
+UINT DrawPicture(HWND window, HDC dc, const ButtonBlock& block, const BITMAP& size,
+                 int clientHeight, LONG state, bool pictureMode) {
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ previousBitmap = SelectObject(memory, block.picture);
+    int x;
+    int y;
+    if (pictureMode) {
+        x = -GetScrollPos(window, SB_HORZ);
+        y = -block.scrollY;
+    } else {
+        x = block.pictureLeft;
+        y = PictureTop(clientHeight, size.bmHeight);
+    }
+    UINT changed = 0;
+    if ((state & kDisabled) != 0 && !pictureMode) {
+        DrawHalftone(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0);
+    } else {
+        HPALETTE previousPalette = nullptr;
+        if (block.palette != nullptr) {
+            previousPalette = SelectPalette(dc, block.palette, TRUE);
+            changed = RealizePalette(dc);
+            if (changed == GDI_ERROR) {
+                changed = 0;
+            }
+        }
+        BitBlt(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+        if (block.palette != nullptr) {
+            SelectPalette(dc, previousPalette, FALSE);
+        }
+    }
+    SelectObject(memory, previousBitmap);
+    DeleteDC(memory);
+    return changed;
+}
+
+void DrawCaption(HDC dc, const char* caption, const Rect& where) {
+    const COLORREF previousBackground = SetBkColor(dc, kCaptionBackground);
+    const UINT previousAlignment = SetTextAlign(dc, kCaptionAlignment);
+    RECT r = ToRect(where);
+    DrawTextA(dc, caption, -1, &r, kDrawFlags);
+    SetBkColor(dc, previousBackground);
+    SetTextAlign(dc, previousAlignment);
+}
+
+} // namespace
+
+UINT ButtonPaint(HWND window, HDC dc) {
+    LockedBlock block(window);
+    if (!block) {
+        return 0;
+    }
+    RECT client;
+    GetClientRect(window, &client);
+    const int width = client.right;
+    const int height = client.bottom;
+    char caption[kCaptionBufferSize] = "";
+    GetWindowTextA(window, caption, kCaptionBufferSize);
+
+    BITMAP picture{};
+    if (block->picture != nullptr) {
+        GetObjectA(block->picture, sizeof picture, &picture);
+    }
+    HGDIOBJ previousFont = nullptr;
+    if (block->captionFont != nullptr) {
+        previousFont = SelectObject(dc, block->captionFont);
+    }
+
+    if (block->captionLeft == 0 || block->captionSize == 0) {
+        RECT measured = ToRect(MeasureRect(width, height, picture.bmWidth));
+        DrawTextA(dc, caption, -1, &measured, kMeasureFlags);
+        const int textWidth = measured.right - measured.left;
+        const int textHeight = measured.bottom - measured.top;
+        const Layout layout = ComputeLayout(width, picture.bmWidth, textWidth);
+        block->pictureLeft = layout.pictureLeft;
+        block->captionLeft = layout.captionLeft;
+        block->captionSize = PackCaptionSize(textWidth, textHeight);
+    }
+
+    const LONG state = ButtonState(window);
+    const bool pictureMode = IsPictureMode(window);
+    if (!pictureMode) {
+        DrawFrameAndEdges(dc, width, height, state);
+    }
+    UINT changed = 0;
+    if (block->picture != nullptr) {
+        changed = DrawPicture(window, dc, *block.get(), picture, height, state, pictureMode);
+    }
+    if (!pictureMode) {
+        DrawCaption(dc, caption, CaptionRect(block->captionLeft, block->captionSize, height));
+    }
+    if (block->captionFont != nullptr) {
+        SelectObject(dc, previousFont);
+    }
+    return changed;
+}
+
+void ButtonDrawFocusMark(HWND window) {
+    LockedBlock block(window);
+    if (!block) {
+        return;
+    }
+    HDC dc = GetDC(window);
+    RECT client;
+    GetClientRect(window, &client);
+    if ((ButtonState(window) & kFocused) != 0) {
+        const Rect mark = FocusMarkRect(block->captionLeft, block->captionSize, client.bottom);
+        DrawDottedRect(dc, mark.left, mark.top, mark.right, mark.bottom);
+    } else {
+        const RECT erase =
+            ToRect(FocusMarkEraseRect(block->captionLeft, block->captionSize, client.bottom));
+        FillRect(dc, &erase, static_cast<HBRUSH>(GetStockObject(kFocusEraseBrush)));
+        InvalidateRect(window, &erase, TRUE);
+        UpdateWindow(window);
+    }
+    ReleaseDC(window, dc);
+}
+
+} // namespace quorl::button

@@ -1,0 +1,125 @@
+// The picture panel (style QBS_PICTURE): scroll extents and ranges, the
+// scroll messages, keys and automatic scrolling (QBS_AUTOSCROLL).
+#include "controls/button/button_internal.h"
+#include "controls/button/button_layout.h"
+#include "core/helpers.h"
+
+namespace quorl::button {
+
+namespace {
+
+// Set while the scroll ranges are being set: showing or hiding a bar
+// resizes the client area and sends WM_SIZE back into the recompute.
+// One flag for all buttons, as they all run on the thread of the windows.
+bool g_settingRanges = false;
+
+int RangeMax(HWND window, int bar) {
+    int minimum = 0;
+    int maximum = 0;
+    GetScrollRange(window, bar, &minimum, &maximum);
+    return maximum;
+}
+
+ScrollExtents ButtonScrollExtents(HWND window, const ButtonBlock* block) {
+    if (block == nullptr || (ButtonStyle(window) & (kPictureMode | kAutoScroll)) == 0 ||
+        block->picture == nullptr) {
+        return {0, 0};
+    }
+    BITMAP picture{};
+    GetObjectA(block->picture, sizeof picture, &picture);
+    RECT client;
+    GetClientRect(window, &client);
+    ScrollInput in{};
+    in.pictureWidth = picture.bmWidth;
+    in.pictureHeight = picture.bmHeight;
+    in.clientWidth = client.right;
+    in.clientHeight = client.bottom;
+    in.horizontalRangeMax = RangeMax(window, SB_HORZ);
+    in.verticalRangeMax = RangeMax(window, SB_VERT);
+    in.verticalBarWidth = GetSystemMetrics(SM_CXVSCROLL);
+    in.horizontalBarHeight = GetSystemMetrics(SM_CYHSCROLL);
+    return ComputeScrollExtents(in);
+}
+
+void ScrollBy(HWND window, int dx, int dy) {
+    ScrollWindow(window, dx, dy, nullptr, nullptr);
+}
+
+} // namespace
+
+void ButtonRecomputeScrollRanges(HWND window) {
+    LockedBlock block(window);
+    if (!block || g_settingRanges) {
+        return;
+    }
+    g_settingRanges = true;
+    ScrollExtents extents = ButtonScrollExtents(window, block.get());
+    const LONG style = ButtonStyle(window);
+    if ((style & kAutoScroll) != 0) {
+        extents.vertical = 0; // no vertical bar: the timer moves the picture
+    }
+    SetScrollRange(window, SB_HORZ, 0, extents.horizontal, extents.horizontal == 0);
+    SetScrollRange(window, SB_VERT, 0, extents.vertical, extents.vertical == 0);
+    if (extents.vertical > 0) {
+        SetScrollPos(window, SB_VERT, extents.vertical / 2, TRUE);
+        block->scrollY = extents.vertical / 2;
+    }
+    if (extents.horizontal > 0) {
+        SetScrollPos(window, SB_HORZ, extents.horizontal / 2, TRUE);
+    }
+    if ((style & kPictureMode) != 0) {
+        // A picture that fits cannot be scrolled, so it takes no focus.
+        EnableWindow(window, extents.horizontal > 0 || extents.vertical > 0);
+    }
+    g_settingRanges = false;
+}
+
+void ButtonOnHScroll(HWND window, WPARAM wParam) {
+    const int position = GetScrollPos(window, SB_HORZ);
+    const int next =
+        NewScrollPosition(LOWORD(wParam), HIWORD(wParam), position, RangeMax(window, SB_HORZ));
+    ScrollBy(window, position - next, 0);
+    SetScrollPos(window, SB_HORZ, next, TRUE);
+}
+
+void ButtonOnVScroll(HWND window, WPARAM wParam) {
+    LockedBlock block(window);
+    if (!block) {
+        return;
+    }
+    const int position = block->scrollY;
+    // The computed extent, not the bar's range: automatic scrolling shows
+    // no vertical bar.
+    const int maximum = ButtonScrollExtents(window, block.get()).vertical;
+    const int next = NewScrollPosition(LOWORD(wParam), HIWORD(wParam), position, maximum);
+    ScrollBy(window, 0, position - next);
+    block->scrollY = next;
+    SetScrollPos(window, SB_VERT, next, TRUE);
+}
+
+void ButtonOnTimer(HWND window) {
+    int position;
+    {
+        LockedBlock block(window);
+        if (!block) {
+            return;
+        }
+        const AutoScrollStep step =
+            NextAutoScrollStep(block->scrollY, ButtonScrollExtents(window, block.get()).vertical,
+                               (ButtonState(window) & kScrollingUp) != 0);
+        ChangeStateBits(window, kScrollingUp, step.upward);
+        position = step.position;
+    }
+    SendMessageA(window, WM_VSCROLL, MAKEWPARAM(kScrollThumbTrack, position), 0);
+}
+
+void ButtonOnPictureKey(HWND window, WPARAM key) {
+    const bool controlHeld = GetKeyState(VK_CONTROL) < 0;
+    const KeyScroll scroll = KeyToScroll(static_cast<unsigned>(key), controlHeld);
+    if (!scroll.handled) {
+        return;
+    }
+    PostMessageA(window, scroll.vertical ? WM_VSCROLL : WM_HSCROLL, scroll.code, 0);
+}
+
+} // namespace quorl::button
