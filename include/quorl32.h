@@ -308,6 +308,32 @@ QUORL32_API LRESULT WINAPI StsbAutoInfo(HWND dialog, UINT message, WPARAM wParam
 #define GSHWL_FOCUS 4 /* 1 while the control has the focus */
 #endif
 
+/* Window styles: WS_BORDER shows the focus as a raised 3-D frame instead of
+ * a dotted rectangle. */
+#define GSHS_SHAREDFONT QUORL_STYLE_SHAREDFONT /* keep the library's font, ignore WM_SETFONT */
+
+/* Messages. Valid dates: month 1 to 12, year QUORL_FIRST_YEAR to
+ * QUORL_LAST_YEAR, day 1 to the length of the month. */
+#define GSHM_GETDATE                                                                               \
+    (WM_USER + 1)                  /* lParam: DateRec* holding a valid date; 1 and the             \
+                                      control's date, 0 (untouched) otherwise */
+#define GSHM_SETDATE (WM_USER + 2) /* lParam: const DateRec*; 1 when valid and taken */
+#define GSHM_SETMARKS                                                                              \
+    (WM_USER + 3) /* lParam: mark text such as "4.12.1995-6.12.1995,                               \
+                     24.12"; bars until the next month change; 0 */
+#define GSHM_REFRESH                                                                               \
+    (WM_USER + 6) /* wParam: erase; lParam: -1 keeps the holiday list,                             \
+                     else it is read again from the profile; 0 */
+
+/* Notification codes (WM_COMMAND, high word of wParam; lParam the control). */
+#define GSHN_DAYCHANGED                                                                            \
+    5                       /* the date changed within the month; also after                       \
+                               GSHM_GETDATE and GSHM_SETDATE */
+#define GSHN_MONTHCHANGED 6 /* month or year changed, or rebuilt: send the marks */
+#define GSHN_DATECHOSEN   7 /* space bar or double-click on a day */
+#define GSHN_SETFOCUS     0x0100
+#define GSHN_KILLFOCUS    0x0200
+
 /* ---------------------------------------------------------------------
  * Dates (ordinals 13 to 15)
  * ------------------------------------------------------------------ */
