@@ -3,7 +3,6 @@
 // from the calendar (27 November 1995, a Monday, is cell 0 of December 1995).
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -147,27 +146,6 @@ TEST(MarkFlags, RangesCutAtTheGridEdgesAndSingleDaysTurnRed) {
     EXPECT_EQ(grid.cells[16], kInMonth | kRed); // Wednesday 13 December
 }
 
-TEST(MarkFlags, EntriesWithImpossibleDatesAreSkipped) {
-    GridState grid = Grid(D(15, 12, 1995));
-    RebuildCells(grid, nullptr, 0, RebuildMode::kHolidays);
-    const DateEntry entries[] = {
-        {D(4, 12, 1995), D(6, 13, 1995)}, // end month 13
-        {D(0, 12, 1995), D(6, 12, 1995)}, // start day 0
-        {D(5, 0, 1995), DateRec{}},       // month 0
-    };
-    RebuildCells(grid, entries, 3, RebuildMode::kMarks);
-    for (int cell = 7; cell <= 9; ++cell) {
-        EXPECT_EQ(grid.cells[cell], kInMonth) << cell;
-    }
-}
-
-TEST(HolidayFlags, MonthChangeClearsMarks) {
-    GridState grid = Grid(D(15, 12, 1995));
-    Rebuild(grid, "4.12.1995-6.12.1995", RebuildMode::kMarks);
-    RebuildCells(grid, nullptr, 0, RebuildMode::kHolidays);
-    EXPECT_EQ(grid.cells[8], kInMonth);
-}
-
 struct PointCase {
     const char* what;
     int x;
@@ -198,12 +176,6 @@ INSTANTIATE_TEST_SUITE_P(
         PointCase{"left of the grid", 0, 100, D(18, 12, 1995), PointResult::kSameMonth},
         PointCase{"far right and below", 0xFFFF, 0xFFFF, D(7, 1, 1996), PointResult::kOtherMonth}));
 
-TEST(HitTest, ComparesBeforeStoringIntoTheCurrentDate) {
-    GridState grid = Grid(D(15, 12, 1995));
-    EXPECT_EQ(CellAtPoint(grid, 40u << 16 | 8u, &grid.date), PointResult::kOtherMonth);
-    EXPECT_EQ(grid.date, D(27, 11, 1995));
-}
-
 TEST(HitTest, CellsWithoutSizeIgnoreThePress) {
     for (const auto& [width, height] : {std::pair{0, 20}, {30, 0}, {-4, 20}, {30, -1}}) {
         GridState grid = Grid(D(15, 12, 1995));
@@ -213,59 +185,6 @@ TEST(HitTest, CellsWithoutSizeIgnoreThePress) {
         EXPECT_EQ(CellAtPoint(grid, 40u << 16 | 8u, &date), PointResult::kIgnored);
         EXPECT_EQ(date, D(2, 2, 1996));
     }
-}
-
-TEST(Layout, CellSizeAndRectangles) {
-    const GridState grid = Grid(D(15, 12, 1995));
-    // (230 - 24 + 1) / 7 = 29, (200 - 40 - 3) / 6 = 26
-    const CellSize size = CellSizeFor(grid, 230, 200);
-    EXPECT_EQ(size.width, 29);
-    EXPECT_EQ(size.height, 26);
-    EXPECT_TRUE(size.usable());
-    EXPECT_EQ(GridOrigin(grid), (quorl::PixelPoint{9, 40}));
-    EXPECT_EQ(CellRect(0, size), (quorl::PixelRect{3, 1, 30, 25}));
-    EXPECT_EQ(CellRect(41, size), (quorl::PixelRect{177, 131, 204, 155}));
-    // (20 - 24 + 1) / 7 truncates to 0; (42 - 40 - 3) / 6 to 0.
-    EXPECT_FALSE(CellSizeFor(grid, 20, 200).usable());
-    EXPECT_FALSE(CellSizeFor(grid, 230, 42).usable());
-}
-
-TEST(Layout, ColumnTitlesCentreOnlyAboveTwentyPixels) {
-    const GridState grid = Grid(D(15, 12, 1995));
-    EXPECT_FALSE(CentredColumnTitles(grid, 35)); // 35 - 16 + 1 = 20
-    EXPECT_TRUE(CentredColumnTitles(grid, 36));
-    EXPECT_EQ(ColumnTitleX(2, {29, 26}, true), 14 + 58);
-    EXPECT_EQ(ColumnTitleX(2, {29, 26}, false), 58);
-}
-
-TEST(Layout, BigAndSmallCells) {
-    const DayCellLayout big = LayoutDayCell({3, 1, 30, 25});
-    EXPECT_TRUE(big.big);
-    EXPECT_EQ(big.number, (quorl::PixelPoint{5, 5}));
-    EXPECT_EQ(big.holidayBar, (quorl::PixelRect{3, 23, 30, 25}));
-    EXPECT_EQ(big.leftBar, (quorl::PixelRect{3, 21, 16, 23}));
-    EXPECT_EQ(big.rightBar, (quorl::PixelRect{16, 21, 30, 23}));
-
-    const DayCellLayout small = LayoutDayCell({3, 1, 30, 16}); // 15 high
-    EXPECT_FALSE(small.big);
-    EXPECT_EQ(small.number, (quorl::PixelPoint{5, 2}));
-    EXPECT_EQ(small.holidayBar, (quorl::PixelRect{3, 15, 30, 16}));
-}
-
-TEST(Layout, ColoursAndDigits) {
-    EXPECT_EQ(ColoursOf(kCurrent | kInMonth | kRed).background, 0x808080u);
-    EXPECT_EQ(ColoursOf(kCurrent | kInMonth | kRed).text, 0xFFFFFFu);
-    EXPECT_EQ(ColoursOf(kRed).text, 0x808080u);
-    EXPECT_EQ(ColoursOf(kInMonth | kRed).text, 0x00007Fu);
-    EXPECT_EQ(ColoursOf(kInMonth).text, 0u);
-    EXPECT_EQ(ColoursOf(kInMonth).background, 0xC0C0C0u);
-    EXPECT_EQ(LeftBarColour(kBarLeft), 0x007F00u);
-    EXPECT_EQ(LeftBarColour(kBarLeft | kBarLeft2 | kBarRight), 0x7F0000u);
-    EXPECT_EQ(RightBarColour(kBarRight | kBarLeft2), 0x007F00u);
-    EXPECT_EQ(std::string(DayDigits(1), 2), " 1");
-    EXPECT_EQ(std::string(DayDigits(31), 2), "31");
-    EXPECT_EQ(std::string(DayDigits(0), 2), "  ");
-    EXPECT_EQ(std::string(DayDigits(32), 2), "  ");
 }
 
 TEST(MarkText, ItemsBeyondTheListAreIgnored) {
@@ -281,33 +200,5 @@ TEST(MarkText, ItemsBeyondTheListAreIgnored) {
     EXPECT_EQ(entries[kMaxMarks], guard);
     EXPECT_EQ(ReadMarkText(nullptr, entries.data()), 0);
 }
-
-TEST(MarkText, TheTextItselfIsNotCut) {
-    const char text[] = "4.12.1995-6.12.1995, 1.1";
-    std::vector<DateEntry> entries(kMaxMarks);
-    EXPECT_EQ(ReadMarkText(text, entries.data()), 2);
-    EXPECT_STREQ(text, "4.12.1995-6.12.1995, 1.1");
-}
-
-struct FieldNameCase {
-    const char* text;
-    const char* name;
-};
-
-class FieldName : public testing::TestWithParam<FieldNameCase> {};
-
-TEST_P(FieldName, FollowsALeadingComma) {
-    char name[kFieldNameLength + 1];
-    std::memset(name, 'x', sizeof name);
-    FieldNameOf(GetParam().text, name);
-    EXPECT_STREQ(name, GetParam().name);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, FieldName,
-                         testing::Values(FieldNameCase{",Datum", "Datum"},
-                                         FieldNameCase{",0123456789", "0123456789"},
-                                         FieldNameCase{",01234567890", ""},
-                                         FieldNameCase{"Datum", ""}, FieldNameCase{",", ""},
-                                         FieldNameCase{nullptr, ""}));
 
 } // namespace
