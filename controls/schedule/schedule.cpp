@@ -20,11 +20,6 @@ namespace {
 
 using Block = LocalBlock<ScheduleBlock>;
 
-static_assert(GSHWL_BLOCK == 0);
-#ifndef _WIN64
-static_assert(GSHWL_FOCUS == 4);
-#endif
-
 constexpr int kBoxId = 0xFFFF; // both boxes: the control tells them apart by handle
 constexpr DWORD kBoxStyle =
     WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
@@ -197,7 +192,7 @@ void OnCreate(HWND window, const CREATESTRUCTA& create) {
     PostMessageA(window, GSHM_REFRESH, 0, kKeepHolidays);
 }
 
-void OnDestroy(HWND window, Block& block) {
+void OnNcDestroy(HWND window, Block& block) {
     block.Unlock();
     Block::Destroy(window, GSHWL_BLOCK);
 }
@@ -498,7 +493,13 @@ LRESULT OnPaint(HWND window, ScheduleBlock* block) {
     return 0;
 }
 
-} // namespace
+LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                              const ScheduleBlock* block) {
+    if (IsRegisteredMessage(g_library.msgGetFieldName, message) && block != nullptr) {
+        return OnGetFieldName(*block, wParam, lParam);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CREATE) {
@@ -507,12 +508,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     Block block(window, GSHWL_BLOCK);
     ScheduleBlock* b = block.get();
-    if (IsRegisteredMessage(g_library.msgGetFieldName, message) && b != nullptr) {
-        return OnGetFieldName(*b, wParam, lParam);
-    }
     switch (message) {
-    case WM_DESTROY:
-        OnDestroy(window, block);
+    case WM_NCDESTROY:
+        OnNcDestroy(window, block);
         break;
     case WM_SIZE:
         OnSize(window, b, LOWORD(lParam));
@@ -564,9 +562,16 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case GSHM_REFRESH:
         return OnRefresh(window, b, wParam, lParam);
     default:
-        break;
+        return OnRegisteredOrDefault(window, message, wParam, lParam, b);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
+
+} // namespace
+
+const ClassDescriptor kClass = {
+    GSHED_CLASS, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush, WindowProc, nullptr,
+    nullptr,     nullptr,
+};
 
 } // namespace quorl::schedule

@@ -16,7 +16,6 @@ namespace {
 
 using quorl_test::ClientPixel;
 using quorl_test::PumpMessages;
-using quorl_test::RecordingParent;
 using Codes = std::vector<int>;
 
 constexpr int kId = 77;
@@ -32,16 +31,15 @@ DateRec D(int day, int month, int year) {
                    static_cast<signed char>(month)};
 }
 
-class Schedule : public testing::Test {
+class Schedule : public quorl_test::ControlTest {
 protected:
+    Schedule() : ControlTest({WM_COMMAND, WM_NEXTDLGCTL}) {}
     void SetUp() override {
         WriteProfileStringA(QUORL_PROFILE_SECTION, QUORL_PROFILE_HOLIDAYS, nullptr);
-        control_ = Create(WS_VISIBLE, 300, 260);
+        control_ = Create(0, 300, 260);
     }
-    HWND Create(DWORD style, int width, int height, const char* text = ",Datum") {
-        HWND control = parent_.child(GSHED_CLASS, text, style, 0, 0, width, height, kId);
-        PumpMessages();
-        return control;
+    HWND Create(DWORD style, int width, int height) {
+        return Make(GSHED_CLASS, ",Datum", style, {0, 0, width, height}, kId);
     }
     Codes Notifications() {
         Codes codes;
@@ -107,7 +105,6 @@ protected:
         InvalidateRect(control_, nullptr, FALSE);
         UpdateWindow(control_);
     }
-    RecordingParent parent_{{WM_COMMAND, WM_NEXTDLGCTL}, 400, 300};
     HWND control_ = nullptr;
 };
 
@@ -171,7 +168,7 @@ class Keys : public Schedule, public testing::WithParamInterface<KeyCase> {};
 
 TEST_P(Keys, MoveTheDateWithinTheYears) {
     Start(GetParam().start);
-    SendMessageA(control_, WM_KEYDOWN, GetParam().key, 0);
+    KeyDown(control_, GetParam().key);
     EXPECT_EQ(Text(), GetParam().text);
     EXPECT_EQ(Notifications(), GetParam().codes);
 }
@@ -197,14 +194,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Schedule, LetterKeysGoToTodayAndToTheBoxes) {
     Start(D(15, 3, 1996));
-    SendMessageA(control_, WM_KEYDOWN, 'T', 0);
+    KeyDown(control_, 'T');
     SYSTEMTIME now{};
     GetLocalTime(&now);
     char today[16];
     wsprintfA(today, "%2d.%2d.%4d", now.wDay, now.wMonth, now.wYear);
     EXPECT_EQ(Text(), today);
-    SendMessageA(control_, WM_KEYDOWN, 'J', 0);
-    SendMessageA(control_, WM_KEYDOWN, 'M', 0);
+    KeyDown(control_, 'J');
+    KeyDown(control_, 'M');
     PumpMessages();
     const auto& moves = parent_.messages(); // notifications first, then the two posts
     ASSERT_GE(moves.size(), 2u);
@@ -308,10 +305,11 @@ INSTANTIATE_TEST_SUITE_P(Presses, Mouse,
                                          MouseCase{WM_LBUTTONDBLCLK, 2, "29.11.1995", {6}}));
 
 TEST_F(Schedule, PressesBeforePaintingOrOnTinyControlsAreIgnored) {
-    for (const auto& [style, width, height] : {std::tuple{0, 300, 260}, {WS_VISIBLE, 20, 20}}) {
-        control_ = Create(style, width, height);
+    HWND hidden = parent_.child(GSHED_CLASS, "", 0, 0, 0, 300, 260, kId);
+    for (HWND control : {hidden, Create(0, 20, 20)}) {
+        control_ = control;
         Start(D(15, 12, 1995));
-        SendMessageA(control_, WM_LBUTTONDOWN, 0, MAKELPARAM(150, 150));
+        Press(control_, 150, 150);
         SendMessageA(control_, WM_LBUTTONDBLCLK, 0, MAKELPARAM(150, 150));
         EXPECT_EQ(Text(), "15.12.1995");
         EXPECT_EQ(Notifications(), Codes{});
@@ -374,7 +372,7 @@ TEST_F(Schedule, FocusShowsAsDotsOrAsARaisedBorder) {
     EXPECT_EQ(ClientPixel(control_, 1, 0), kLightGrey);
     EXPECT_EQ(Notifications(), (Codes{GSHN_MONTHCHANGED, GSHN_SETFOCUS, GSHN_KILLFOCUS}));
 
-    control_ = Create(WS_VISIBLE | WS_BORDER, 300, 260);
+    control_ = Create(WS_BORDER, 300, 260);
     SetFocus(control_);
     UpdateWindow(control_);
     EXPECT_EQ(ClientPixel(control_, 5, 0), kWhite);
