@@ -93,13 +93,17 @@ void MonthChange(HWND window, ScheduleBlock& block) {
 }
 
 // After the date moved: a month change, or a day change when only the day
-// differs, or nothing.
-void DateMoved(HWND window, ScheduleBlock& block, const DateRec& before) {
+// differs. False when the date stayed as it was.
+bool DateMoved(HWND window, ScheduleBlock& block, const DateRec& before) {
     if (before.month != block.grid.date.month || before.year != block.grid.date.year) {
         MonthChange(window, block);
-    } else if (before.day != block.grid.date.day) {
-        Notify(window, block, GSHN_DAYCHANGED);
+        return true;
     }
+    if (before.day != block.grid.date.day) {
+        Notify(window, block, GSHN_DAYCHANGED);
+        return true;
+    }
+    return false;
 }
 
 bool IsValidDate(const DateRec& date) {
@@ -288,9 +292,10 @@ LRESULT OnSetDate(HWND window, ScheduleBlock* b, const DateRec* date) {
     ScheduleBlock& block = *b;
     const DateRec before = block.grid.date;
     block.grid.date = *date;
-    DateMoved(window, block, before);
-    Invalidate(window);
-    Notify(window, block, GSHN_DAYCHANGED);
+    if (DateMoved(window, block, before)) {
+        Invalidate(window);
+    }
+    Notify(window, block, GSHN_DAYCHANGED); // also when nothing changed
     return 1;
 }
 
@@ -354,13 +359,11 @@ bool StepYear(DateRec& date, int step) {
     return true;
 }
 
+// Steps of at most a week: the month changes exactly when AddNDays says so.
 void StepDays(HWND window, ScheduleBlock& block, int days) {
     const DateRec before = block.grid.date;
-    if (quorl::AddNDays(&block.grid.date, days) != 0) {
-        MonthChange(window, block);
-    } else if (before.day != block.grid.date.day) {
-        Notify(window, block, GSHN_DAYCHANGED);
-    }
+    quorl::AddNDays(&block.grid.date, days);
+    DateMoved(window, block, before);
 }
 
 void FocusBox(const ScheduleBlock& block, HWND box) {
@@ -386,9 +389,10 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
         break;
     case kEnd:
     case kHome:
-        if (StepYear(date, key == kHome ? 1 : -1)) {
-            MonthChange(window, block);
+        if (!StepYear(date, key == kHome ? 1 : -1)) {
+            return true; // beeped at the last year: nothing to repaint
         }
+        MonthChange(window, block);
         break;
     case kLeft:
         StepDays(window, block, -1);
@@ -404,10 +408,10 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
         break;
     case kYearKey:
         FocusBox(block, block.yearBox);
-        break;
+        return true;
     case kMonthKey:
         FocusBox(block, block.monthBox);
-        break;
+        return true;
     case kTodayKey:
         Today(&date);
         MonthChange(window, block);
@@ -459,8 +463,9 @@ void OnButtonDown(HWND window, ScheduleBlock* b, LPARAM point) {
     if (result == PointResult::kIgnored) {
         return;
     }
-    DateMoved(window, block, before);
-    Invalidate(window);
+    if (DateMoved(window, block, before)) {
+        Invalidate(window);
+    }
     SetFocus(window);
 }
 
