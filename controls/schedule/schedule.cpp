@@ -35,6 +35,7 @@ constexpr int kBoxesNeed = 21;     // character heights of client width for both
 constexpr int kMarginExtra = 2;    // margin = character width + 2
 constexpr char kMeasureText[] = "x";
 constexpr int kYearTextSize = 8;
+constexpr int kNoSelection = -1;
 constexpr int kDateTextSize = 32;
 constexpr char kDateFormat[] = "%2d.%2d.%4d";
 constexpr int kSetTextLength = 18; // WM_SETTEXT reads this many characters
@@ -75,9 +76,13 @@ void Invalidate(HWND window, BOOL erase = FALSE) {
     InvalidateRect(window, nullptr, erase);
 }
 
+// A year the box does not list (the arrow keys go past the ends) leaves the
+// year box without a selection.
 void SelectBoxes(const ScheduleBlock& block) {
-    SendMessageA(block.yearBox, CB_SETCURSEL,
-                 static_cast<WPARAM>(block.grid.date.year - kFirstYear), 0);
+    const int year = block.grid.date.year;
+    const int yearIndex =
+        year >= kFirstYear && year <= kLastYear ? year - kFirstYear : kNoSelection;
+    SendMessageA(block.yearBox, CB_SETCURSEL, static_cast<WPARAM>(yearIndex), 0);
     SendMessageA(block.monthBox, CB_SETCURSEL, static_cast<WPARAM>(block.grid.date.month - 1), 0);
 }
 
@@ -507,13 +512,12 @@ LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CREATE) {
-        OnCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    Block block(window, GSHWL_BLOCK);
+    Block block(window, GSHWL_BLOCK); // none yet during WM_CREATE
     ScheduleBlock* b = block.get();
     switch (message) {
+    case WM_CREATE:
+        OnCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        break;
     case WM_NCDESTROY:
         OnNcDestroy(window, block);
         break;
