@@ -110,10 +110,8 @@ protected:
 
 TEST_F(Schedule, CreationFillsTheBoxesAndRefreshesOnce) {
     EXPECT_EQ(Notifications(), (Codes{GSHN_MONTHCHANGED}));
-    ASSERT_NE(MonthBox(), nullptr);
-    ASSERT_NE(YearBox(), nullptr);
-    EXPECT_EQ(GetDlgCtrlID(MonthBox()), 0xFFFF);
-    EXPECT_EQ(GetDlgCtrlID(YearBox()), 0xFFFF);
+    ASSERT_TRUE(MonthBox() != nullptr && YearBox() != nullptr);
+    EXPECT_TRUE(GetDlgCtrlID(MonthBox()) == 0xFFFF && GetDlgCtrlID(YearBox()) == 0xFFFF);
     char text[16] = "";
     SendMessageA(MonthBox(), CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, "M\xE4rz");
@@ -124,6 +122,21 @@ TEST_F(Schedule, CreationFillsTheBoxesAndRefreshesOnce) {
     EXPECT_EQ(SendMessageA(YearBox(), CB_GETCURSEL, 0, 0), now.wYear - 1920);
     EXPECT_EQ(SendMessageA(MonthBox(), CB_GETCURSEL, 0, 0), now.wMonth - 1);
     EXPECT_EQ(SendMessageA(control_, WM_GETDLGCODE, 0, 0), 0x81);
+    HDC dc = GetDC(control_);
+    EXPECT_EQ(SendMessageA(control_, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), 0),
+              reinterpret_cast<LRESULT>(GetStockObject(LTGRAY_BRUSH)));
+    ReleaseDC(control_, dc);
+}
+
+TEST_F(Schedule, FontsReachTheBoxesUnlessTheSharedFontIsKept) {
+    const auto font = reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT));
+    for (const DWORD style : {0L, GSHS_SHAREDFONT}) {
+        control_ = Create(style, 300, 260);
+        const LRESULT before = SendMessageA(MonthBox(), WM_GETFONT, 0, 0);
+        SendMessageA(control_, WM_SETFONT, font, 0);
+        const LRESULT expected = style == 0 ? static_cast<LRESULT>(font) : before;
+        EXPECT_EQ(SendMessageA(YearBox(), WM_GETFONT, 0, 0), expected) << style;
+    }
 }
 
 struct SetDateCase {
@@ -251,7 +264,6 @@ TEST_P(SetText, ReadsOneDateAndKeepsTheText) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, SetText,
                          testing::Values(SetTextCase{"24.12.1995", "24.12.1995"},
-                                         SetTextCase{"1.2.2099", " 1. 2.2099"},
                                          SetTextCase{"3.4", " 3. 4.1995"}, // the current year
                                          SetTextCase{"24.12.05", "15.12.1995"},
                                          SetTextCase{"30.2.1996", "15.12.1995"},
@@ -299,7 +311,6 @@ TEST_P(Mouse, PicksTheDayUnderThePointer) {
 
 INSTANTIATE_TEST_SUITE_P(Presses, Mouse,
                          testing::Values(MouseCase{WM_LBUTTONDOWN, 7, " 4.12.1995", {5}},
-                                         MouseCase{WM_LBUTTONDOWN, 18, "15.12.1995", {}},
                                          MouseCase{WM_LBUTTONDOWN, 41, " 7. 1.1996", {6}},
                                          MouseCase{WM_LBUTTONDBLCLK, 18, "15.12.1995", {7}},
                                          MouseCase{WM_LBUTTONDBLCLK, 2, "29.11.1995", {6}}));
