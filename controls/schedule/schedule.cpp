@@ -185,19 +185,20 @@ void OnCreate(HWND window, const CREATESTRUCTA& create) {
     if (Block::Create(window, GSHWL_BLOCK) == nullptr) {
         return; // the control lives on without state
     }
-    Block block(window, GSHWL_BLOCK);
-    if (!block) {
+    Block locked(window, GSHWL_BLOCK);
+    if (!locked) {
         return;
     }
-    FieldNameOf(IS_INTRESOURCE(create.lpszName) ? nullptr : create.lpszName, block->fieldName);
-    TakeFont(window, *block, g_library.controlFont);
-    block->parent = create.hwndParent;
-    block->id = GetDlgCtrlID(window);
-    block->boxesShown = 1;
-    Today(&block->grid.date);
-    CreateBoxes(window, create.hInstance, *block);
-    SelectBoxes(*block);
-    RebuildWithHolidays(*block);
+    ScheduleBlock& block = *locked.get();
+    FieldNameOf(IS_INTRESOURCE(create.lpszName) ? nullptr : create.lpszName, block.fieldName);
+    TakeFont(window, block, g_library.controlFont);
+    block.parent = create.hwndParent;
+    block.id = GetDlgCtrlID(window);
+    block.boxesShown = 1;
+    Today(&block.grid.date);
+    CreateBoxes(window, create.hInstance, block);
+    SelectBoxes(block);
+    RebuildWithHolidays(block);
     PostMessageA(window, GSHM_REFRESH, 0, kKeepHolidays);
 }
 

@@ -6,6 +6,7 @@
 #include "core/geometry.h"
 #include "core/helpers.h"
 #include "core/library.h"
+#include "core/rect_convert.h"
 #include "dates/dates.h"
 #include "quorl32.h"
 
@@ -23,10 +24,6 @@ constexpr int kTitleLength = 2;
 constexpr int kDigits = 2;
 constexpr int kHeadingSize = 48;
 constexpr char kHeadingFormat[] = "    %s %2d.%2d.%4d";
-
-RECT ToRect(const PixelRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
 
 void Line(HDC dc, int x0, int y0, int x1, int y1) {
     MoveToEx(dc, x0, y0, nullptr);
