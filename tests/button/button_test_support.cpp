@@ -35,19 +35,6 @@ std::vector<RecordedMessage> ButtonTest::Commands() const {
     return found;
 }
 
-Expected ExpectedLayout(int width, int height, int pictureWidth, const char* caption, HFONT font) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, font != nullptr ? font : GetStockObject(SYSTEM_FONT));
-    RECT r = {pictureWidth, 2, width - 2, height - 2};
-    DrawTextA(dc, caption, -1, &r, DT_CALCRECT | DT_NOCLIP | DT_WORDBREAK);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    const int tw = r.right - r.left;
-    const int th = r.bottom - r.top;
-    const int free = width - tw - pictureWidth - 10;
-    return {free / 3 + 4, 2 * free / 3 + pictureWidth + 4, tw, th};
-}
-
 void Redraw(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

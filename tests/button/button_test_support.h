@@ -40,17 +40,6 @@ protected:
     quorl_test::RecordingParent parent_;
 };
 
-// Where a caption lands: measured in a memory DC with the given font, as
-// the button measures it at its first paint.
-struct Expected {
-    int pictureLeft;
-    int captionLeft;
-    int captionWidth;
-    int captionHeight;
-};
-Expected ExpectedLayout(int width, int height, int pictureWidth, const char* caption,
-                        HFONT font = nullptr);
-
 // Paints the window now, erasing first, as a WM_PAINT would.
 void Redraw(HWND window);
 
