@@ -54,8 +54,9 @@ int MiddleRow(const RECT& r) {
 // The layouts below are worked out by hand for the fonts' "x": 8 x 16 in
 // the system font, 18 x 35 in Arial of 30 pixels. The gap unit is a
 // quarter of the height plus one (5, or 9); tick marks are half the height.
-class GaugeTest : public ::testing::Test {
+class GaugeTest : public quorl_test::ControlTest {
 protected:
+    GaugeTest() : ControlTest({WM_CTLCOLORSTATIC}) {}
     void SetUp() override {
         const SIZE x = CharExtent(parent_.hwnd());
         ASSERT_EQ(x.cx, 8);
@@ -67,7 +68,6 @@ protected:
         PumpMessages();
         return gauge;
     }
-    RecordingParent parent_{{WM_CTLCOLORSTATIC}};
 };
 
 // 240 x 60 with ticks: the bar starts one gap down and is 60 - 5 - (2 + 8)
