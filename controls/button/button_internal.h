@@ -11,21 +11,9 @@
 
 namespace quorl::button {
 
-// Bits of the control state word.
-constexpr LONG kDisabled = QSTATE_DISABLED;
-constexpr LONG kFocused = QSTATE_FOCUSED;
-constexpr LONG kPushed = QSTATE_PUSHED;
-constexpr LONG kTracking = QSTATE_TRACKING;
-constexpr LONG kOutside = QSTATE_OUTSIDE;
-constexpr LONG kDefault = QBSTATE_DEFAULT;
-constexpr LONG kScrollingUp = QBSTATE_SCROLLUP;
-
-// Styles.
+// The low five style bits: the type of a system push button.
 constexpr LONG kButtonTypeMask = 0x1F;
 constexpr LONG kDefaultButtonType = BS_DEFPUSHBUTTON;
-constexpr LONG kPictureMode = QBS_PICTURE;
-constexpr LONG kSharedFont = QBS_SHAREDFONT;
-constexpr LONG kAutoScroll = QBS_AUTOSCROLL;
 
 constexpr UINT_PTR kAutoScrollTimer = QB_AUTOSCROLL_TIMER;
 constexpr UINT kAutoScrollInterval = 100; // milliseconds
@@ -61,7 +49,7 @@ inline LONG StyleOf(HWND window) {
     return GetWindowLongA(window, GWL_STYLE);
 }
 inline bool IsPictureMode(HWND window) {
-    return (StyleOf(window) & kPictureMode) != 0;
+    return (StyleOf(window) & QBS_PICTURE) != 0;
 }
 
 // Painting (button_paint.cpp); block may be null. Paint returns the number

@@ -234,9 +234,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {
-    GAUGE_CLASS, kRedrawOnResize, sizeof(WindowLongs), WindowColourBrush, WindowProc, nullptr,
-    nullptr,     nullptr,
-};
+const ClassDescriptor kClass = {GAUGE_CLASS, kRedrawOnResize, sizeof(WindowLongs),
+                                WindowColourBrush, WindowProc};
 
 } // namespace quorl::gauge

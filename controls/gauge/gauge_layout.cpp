@@ -30,9 +30,11 @@ GaugeParts PartsOfStyle(unsigned style) {
     }
     GaugeParts parts{};
     parts.ticks = (style & kTickBits) != 0;
-    parts.scale = (style & kScale) != 0;
-    parts.percent = (style & kPercent) != 0;
-    parts.step = (style & kTicks10) ? kFineStep : (style & kTicks25) ? kMediumStep : kCoarseStep;
+    parts.scale = (style & GAUGE_SCALE) != 0;
+    parts.percent = (style & GAUGE_PERCENT) != 0;
+    parts.step = (style & GAUGE_TICKS10)   ? kFineStep
+                 : (style & GAUGE_TICKS25) ? kMediumStep
+                                           : kCoarseStep;
     return parts;
 }
 

@@ -11,9 +11,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {
-    GSHED_CLASS, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush, WindowProc, nullptr,
-    nullptr,     nullptr,
-};
+const ClassDescriptor kClass = {GSHED_CLASS, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush,
+                                WindowProc};
 
 } // namespace quorl::schedule

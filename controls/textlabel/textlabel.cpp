@@ -13,9 +13,9 @@ namespace quorl::textlabel {
 
 namespace {
 
-static_assert(DT_CENTER == kCentre && DT_RIGHT == kRight && DT_VCENTER == kVCentre &&
-              DT_SINGLELINE == kSingleLine && (DT_WORDBREAK | DT_EXPANDTABS) == kWordBreakAndTabs &&
-              DT_CALCRECT == kCalcRect);
+static_assert(DT_CENTER == GTS_CENTER && DT_RIGHT == GTS_RIGHT && DT_VCENTER == GTS_VCENTER &&
+              DT_SINGLELINE == GTS_SINGLELINE &&
+              (DT_WORDBREAK | DT_EXPANDTABS) == kWordBreakAndTabs && DT_CALCRECT == kCalcRect);
 
 constexpr COLORREF kEnabledTextColour = RGB(0, 0, 0);
 constexpr COLORREF kBackgroundColour = RGB(0xC0, 0xC0, 0xC0);
@@ -70,7 +70,7 @@ void InvalidateInParent(HWND window) {
 LRESULT LabelOnCreate(HWND window, LPARAM lParam) {
     const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
     HGDIOBJ font =
-        (StyleOf(window) & kSharedFont) ? g_library.controlFont : GetStockObject(SYSTEM_FONT);
+        (StyleOf(window) & GTS_SHAREDFONT) ? g_library.controlFont : GetStockObject(SYSTEM_FONT);
     SetWindowLongPtrA(window, GTWL_FONT, reinterpret_cast<LONG_PTR>(font));
     HLOCAL block = create != nullptr ? CreateFieldNameBlock(create->lpszName) : nullptr;
     SetWindowLongPtrA(window, GTWL_FIELDNAME, reinterpret_cast<LONG_PTR>(block));
@@ -117,7 +117,7 @@ LRESULT LabelOnPaint(HWND window) {
 }
 
 LRESULT LabelOnSetFont(HWND window, WPARAM font, LPARAM redraw) {
-    if ((StyleOf(window) & kSharedFont) == 0 &&
+    if ((StyleOf(window) & GTS_SHAREDFONT) == 0 &&
         ReadLabel(window).font != reinterpret_cast<HFONT>(font)) {
         SetWindowLongPtrA(window, GTWL_FONT, static_cast<LONG_PTR>(font));
         if (IsWindowVisible(window)) {
@@ -188,9 +188,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {
-    GTEXT_CLASS, kRedrawOnResize, sizeof(WindowLongs), NoBrush, WindowProc, nullptr,
-    nullptr,     nullptr,
-};
+const ClassDescriptor kClass = {GTEXT_CLASS, kRedrawOnResize, sizeof(WindowLongs), NoBrush,
+                                WindowProc};
 
 } // namespace quorl::textlabel
