@@ -29,7 +29,10 @@ struct QUORL_WINDOW_LONGS PushWindowLongs {
     HLOCAL data;
 };
 static_assert(offsetof(PushWindowLongs, state) == kStateWordIndex &&
-              Win32Is(sizeof(PushWindowLongs), 12));
+              offsetof(PushWindowLongs, state) == QBWL_STATE &&
+              offsetof(PushWindowLongs, data) == QBWL_DATA &&
+              offsetof(PushWindowLongs, state) == QCWL_STATE &&
+              offsetof(PushWindowLongs, data) == QCWL_DATA && Win32Is(sizeof(PushWindowLongs), 12));
 
 // What ended a press.
 enum class ClickSource { Key, Mouse, Focus };

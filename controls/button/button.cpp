@@ -251,7 +251,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {QUORL_CLASS, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush,
-                                WindowProc};
+const ClassDescriptor kClass = {QUORL_CLASS, kWithDoubleClicks, sizeof(PushWindowLongs),
+                                LightGreyBrush, WindowProc};
 
 } // namespace quorl::button

@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "core/text.h"
+#include "core/window_longs.h"
 #include "quorl32.h"
 
 namespace quorl::button {
@@ -30,17 +31,13 @@ struct ButtonBlock {
     DWORD captionSize; // layout: width low 16 bits, height high 16 bits
     char fieldName[kFieldNameSize];
 };
-#ifndef _WIN64
-static_assert(offsetof(ButtonBlock, picture) == 0);
-static_assert(offsetof(ButtonBlock, font) == 4);
-static_assert(offsetof(ButtonBlock, palette) == 8);
-static_assert(offsetof(ButtonBlock, pictureLeft) == 12);
-static_assert(offsetof(ButtonBlock, captionLeft) == 16);
-static_assert(offsetof(ButtonBlock, scrollY) == 20);
-static_assert(offsetof(ButtonBlock, captionSize) == 24);
-static_assert(offsetof(ButtonBlock, fieldName) == 28);
-static_assert(sizeof(ButtonBlock) == 48);
-#endif
+static_assert(Win32Is(offsetof(ButtonBlock, font), 4) &&
+              Win32Is(offsetof(ButtonBlock, palette), 8) &&
+              Win32Is(offsetof(ButtonBlock, pictureLeft), 12) &&
+              Win32Is(offsetof(ButtonBlock, captionLeft), 16) &&
+              Win32Is(offsetof(ButtonBlock, scrollY), 20) &&
+              Win32Is(offsetof(ButtonBlock, captionSize), 24) &&
+              Win32Is(offsetof(ButtonBlock, fieldName), 28) && Win32Is(sizeof(ButtonBlock), 48));
 
 inline LONG StateOf(HWND window) {
     return GetWindowLongA(window, QBWL_STATE);

@@ -199,8 +199,8 @@ LRESULT OnPaintDC(HWND window, const CheckButtonData* data, WPARAM dc, LPARAM ar
 
 // The check button's own registered message; the shared behaviour answers
 // the field-name message and passes the rest to the default procedure.
-LRESULT OnRegisteredOrShared(HWND window, CheckButtonData* data, UINT message, WPARAM wParam,
-                             LPARAM lParam) {
+LRESULT OnRegisteredOrDefault(HWND window, CheckButtonData* data, UINT message, WPARAM wParam,
+                              LPARAM lParam) {
     if (IsRegisteredMessage(g_library.msgPaintDC, message)) {
         return OnPaintDC(window, data, wParam, lParam);
     }
@@ -225,13 +225,13 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         SetCheck(window, data, wParam);
         return 0;
     default:
-        return OnRegisteredOrShared(window, data, message, wParam, lParam);
+        return OnRegisteredOrDefault(window, data, message, wParam, lParam);
     }
 }
 
 } // namespace
 
-const ClassDescriptor kClass = {QUCHECK_CLASS, kWithDoubleClicks, sizeof(WindowLongs),
+const ClassDescriptor kClass = {QUCHECK_CLASS, kWithDoubleClicks, sizeof(PushWindowLongs),
                                 LightGreyBrush, WindowProc};
 
 } // namespace quorl::checkbutton

@@ -8,11 +8,6 @@ namespace {
 
 ATOM g_atom = 0;
 
-// Stand-in until the control's own behaviour is built: the window system's defaults.
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 // A failed registration (the class exists from an earlier initialisation)
 // must not lose the atom the page switcher uses as its property name.
 void RememberAtom(ATOM registered) {
@@ -35,7 +30,7 @@ const ClassDescriptor kClass = {.name = GSEITE_CLASS,
                                 .style = kRedrawOnResize,
                                 .extraBytes = sizeof(WindowLongs),
                                 .background = NoBrush,
-                                .procedure = WindowProc,
+                                .procedure = DefWindowProcA, // until its own is built
                                 .registered = RememberAtom};
 
 ATOM PropertyAtom() {

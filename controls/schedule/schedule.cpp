@@ -2,16 +2,8 @@
 
 namespace quorl::schedule {
 
-namespace {
-
-// Stand-in until the control's own behaviour is built: the window system's defaults.
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-} // namespace
-
+// Until the control's own procedure is built, the window system's defaults.
 const ClassDescriptor kClass = {GSHED_CLASS, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush,
-                                WindowProc};
+                                DefWindowProcA};
 
 } // namespace quorl::schedule

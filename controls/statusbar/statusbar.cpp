@@ -4,15 +4,6 @@ namespace quorl::statusbar {
 
 namespace {
 
-// Stand-ins until the bar's own behaviour is built: the window system's defaults.
-LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK FieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 // The status font and metrics, once the bar is built.
 void CreateStatusFont() {}
 void DeleteStatusFont() {}
@@ -23,12 +14,12 @@ const ClassDescriptor kBarClass = {.name = QUSTSB_CLASS,
                                    .style = kRedrawOnResize,
                                    .extraBytes = 0,
                                    .background = ButtonFaceBrush,
-                                   .procedure = BarWindowProc,
+                                   .procedure = DefWindowProcA, // until its own is built
                                    .setup = CreateStatusFont,
                                    .teardown = DeleteStatusFont};
 
 const ClassDescriptor kFieldClass = {QUSTSF_CLASS, kRedrawOnResize, sizeof(FieldLongs),
-                                     ButtonFaceBrush, FieldWindowProc};
+                                     ButtonFaceBrush, DefWindowProcA};
 
 } // namespace quorl::statusbar
 
