@@ -8,6 +8,11 @@ namespace {
 
 ATOM g_atom = 0;
 
+// Stand-in until the control's own behaviour is built: the window system's defaults.
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
 // A failed registration (the class exists from an earlier initialisation)
 // must not lose the atom the page switcher uses as its property name.
 void RememberAtom(ATOM registered) {
@@ -26,12 +31,10 @@ void RememberAtom(ATOM registered) {
 
 } // namespace
 
-const ClassDescriptor kClass = {.name = GSEITE_CLASS,
-                                .style = kRedrawOnResize,
-                                .extraBytes = sizeof(WindowLongs),
-                                .background = NoBrush,
-                                .procedure = DefWindowProcA, // until its own is built
-                                .registered = RememberAtom};
+const ClassDescriptor kClass = {
+    GSEITE_CLASS, kRedrawOnResize, sizeof(WindowLongs), NoBrush,
+    WindowProc,   nullptr,         RememberAtom,        nullptr,
+};
 
 ATOM PropertyAtom() {
     return g_atom;

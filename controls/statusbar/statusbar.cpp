@@ -4,22 +4,30 @@ namespace quorl::statusbar {
 
 namespace {
 
+// Stand-ins until the bar's own behaviour is built: the window system's defaults.
+LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
 // The status font and metrics, once the bar is built.
 void CreateStatusFont() {}
 void DeleteStatusFont() {}
 
 } // namespace
 
-const ClassDescriptor kBarClass = {.name = QUSTSB_CLASS,
-                                   .style = kRedrawOnResize,
-                                   .extraBytes = 0,
-                                   .background = ButtonFaceBrush,
-                                   .procedure = DefWindowProcA, // until its own is built
-                                   .setup = CreateStatusFont,
-                                   .teardown = DeleteStatusFont};
+const ClassDescriptor kBarClass = {
+    QUSTSB_CLASS,  kRedrawOnResize,  0,       ButtonFaceBrush,
+    BarWindowProc, CreateStatusFont, nullptr, DeleteStatusFont,
+};
 
-const ClassDescriptor kFieldClass = {QUSTSF_CLASS, kRedrawOnResize, sizeof(FieldLongs),
-                                     ButtonFaceBrush, DefWindowProcA};
+const ClassDescriptor kFieldClass = {
+    QUSTSF_CLASS, kRedrawOnResize, sizeof(FieldLongs), ButtonFaceBrush, FieldWindowProc, nullptr,
+    nullptr,      nullptr,
+};
 
 } // namespace quorl::statusbar
 
