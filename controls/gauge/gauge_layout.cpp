@@ -6,9 +6,8 @@ namespace quorl::gauge {
 
 namespace {
 
-constexpr int kFineStep = 10;
-constexpr int kMediumStep = 25;
-constexpr int kCoarseStep = 50;
+// Per cent between two marks.
+enum Step { kFineStep = 10, kMediumStep = 25, kCoarseStep = 50 };
 // The scale's side margin is two and a half character widths ...
 constexpr int kMarginHalfChars = 5;
 // ... unless that takes a quarter of the width or more.
