@@ -16,6 +16,7 @@ namespace {
 
 using quorl_test::ClientPixel;
 using quorl_test::PumpMessages;
+using quorl_test::Redraw;
 using Codes = std::vector<int>;
 
 constexpr int kId = 77;
@@ -100,10 +101,6 @@ protected:
     LPARAM PointIn(int cell) {
         const RECT r = Cell(cell);
         return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    }
-    void Repaint() {
-        InvalidateRect(control_, nullptr, FALSE);
-        UpdateWindow(control_);
     }
     HWND control_ = nullptr;
 };
@@ -332,7 +329,7 @@ TEST_F(Schedule, PaintsCurrentDayHolidaysAndMarks) {
     Start(D(15, 12, 1995));
     SendMessageA(control_, GSHM_SETMARKS, 0,
                  reinterpret_cast<LPARAM>("4.12.1995-6.12.1995, 5.12.1995-7.12.1995"));
-    Repaint();
+    Redraw(control_);
     auto inside = [&](int cell, int dx, int dy) {
         const RECT r = Cell(cell);
         return ClientPixel(control_, dx >= 0 ? r.left + dx : r.right + dx,
@@ -350,7 +347,7 @@ TEST_F(Schedule, PaintsCurrentDayHolidaysAndMarks) {
         EXPECT_EQ(inside(7 + day, -2, -4), bars[day][1]) << day;
     }
     Start(D(15, 1, 1996)); // a month change clears the marks
-    Repaint();
+    Redraw(control_);
     EXPECT_EQ(inside(18, -2, -4), kLightGrey);
 }
 
@@ -364,7 +361,7 @@ TEST_F(Schedule, TodayHasARaisedFrame) {
     FileTimeToSystemTime(&time, &first);
     const int firstCell = (first.wDayOfWeek + 6) % 7 == 0 ? 7 : (first.wDayOfWeek + 6) % 7;
     Start(D(now.wDay == 1 ? 2 : 1, now.wMonth, now.wYear));
-    Repaint();
+    Redraw(control_);
     const int todayCell = firstCell + now.wDay - 1;
     const RECT today = Cell(todayCell);
     EXPECT_EQ(ClientPixel(control_, today.left + 6, today.top + 1), kWhite);
