@@ -76,14 +76,20 @@ void Invalidate(HWND window, BOOL erase = FALSE) {
     InvalidateRect(window, nullptr, erase);
 }
 
+// A box whose selection stays is left alone, so that it does not repaint.
+void Select(HWND box, int index) {
+    if (SendMessageA(box, CB_GETCURSEL, 0, 0) != index) {
+        SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+}
+
 // A year the box does not list (the arrow keys go past the ends) leaves the
 // year box without a selection.
 void SelectBoxes(const ScheduleBlock& block) {
     const int year = block.grid.date.year;
-    const int yearIndex =
-        year >= kFirstYear && year <= kLastYear ? year - kFirstYear : kNoSelection;
-    SendMessageA(block.yearBox, CB_SETCURSEL, static_cast<WPARAM>(yearIndex), 0);
-    SendMessageA(block.monthBox, CB_SETCURSEL, static_cast<WPARAM>(block.grid.date.month - 1), 0);
+    Select(block.yearBox,
+           year >= kFirstYear && year <= kLastYear ? year - kFirstYear : kNoSelection);
+    Select(block.monthBox, block.grid.date.month - 1);
 }
 
 void RebuildWithHolidays(ScheduleBlock& block) {
