@@ -27,6 +27,39 @@ constexpr COLORREF kDarkRed = RGB(0x7F, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 0x7F, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 0x7F);
 
+int g_beeps = 0;
+
+BOOL WINAPI CountBeep(UINT) {
+    ++g_beeps;
+    return TRUE;
+}
+
+// Points the library's import of MessageBeep at CountBeep, so that the
+// tests hear the beeps.
+void ListenForBeeps() {
+    auto* base = reinterpret_cast<BYTE*>(quorl_test::LibraryModule());
+    const auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
+        base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const DWORD imports =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); dll->Name != 0;
+         ++dll) {
+        auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
+        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
+        for (; name->u1.AddressOfData != 0; ++name, ++slot) {
+            const auto* byName =
+                reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
+            if (!IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) &&
+                strcmp(reinterpret_cast<const char*>(byName->Name), "MessageBeep") == 0) {
+                DWORD protection = 0;
+                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
+                slot->u1.Function = reinterpret_cast<ULONG_PTR>(&CountBeep);
+                VirtualProtect(slot, sizeof *slot, protection, &protection);
+            }
+        }
+    }
+}
+
 DateRec D(int day, int month, int year) {
     return DateRec{static_cast<short>(year), static_cast<signed char>(day),
                    static_cast<signed char>(month)};
@@ -36,6 +69,7 @@ class Schedule : public quorl_test::ControlTest {
 protected:
     Schedule() : ControlTest({WM_COMMAND, WM_NEXTDLGCTL}) {}
     void SetUp() override {
+        ListenForBeeps();
         WriteProfileStringA(QUORL_PROFILE_SECTION, QUORL_PROFILE_HOLIDAYS, nullptr);
         control_ = Create(0, 300, 260);
     }
@@ -172,35 +206,37 @@ struct KeyCase {
     WPARAM key;
     const char* text;
     Codes codes;
+    int beeps = 0;
 };
 
 class Keys : public Schedule, public testing::WithParamInterface<KeyCase> {};
 
 TEST_P(Keys, MoveTheDateWithinTheYears) {
     Start(GetParam().start);
+    g_beeps = 0;
     KeyDown(control_, GetParam().key);
     EXPECT_EQ(Text(), GetParam().text);
     EXPECT_EQ(Notifications(), GetParam().codes);
+    EXPECT_EQ(g_beeps, GetParam().beeps);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Keys,
-    testing::Values(KeyCase{D(15, 12, 2019), VK_PRIOR, "15. 1.2020", {6}},
-                    KeyCase{D(15, 12, 2099), VK_PRIOR, "15.12.2099", {6}}, // beeps
-                    KeyCase{D(31, 1, 1996), VK_PRIOR, "31. 2.1996", {6}},
-                    KeyCase{D(15, 3, 1996), VK_NEXT, "15. 2.1996", {6}},
-                    KeyCase{D(15, 1, 1920), VK_NEXT, "15. 1.1920", {6}}, // beeps
-                    KeyCase{D(1, 6, 2020), VK_HOME, " 1. 6.2021", {6}},
-                    KeyCase{D(1, 6, 2099), VK_HOME, " 1. 6.2099", {}}, // beeps
-                    KeyCase{D(1, 6, 1921), VK_END, " 1. 6.1920", {6}},
-                    KeyCase{D(1, 6, 1920), VK_END, " 1. 6.1920", {}}, // beeps
-                    KeyCase{D(31, 3, 1996), VK_RIGHT, " 1. 4.1996", {6}},
-                    KeyCase{D(30, 3, 1996), VK_RIGHT, "31. 3.1996", {5}},
-                    KeyCase{D(1, 3, 1996), VK_LEFT, "29. 2.1996", {6}},
-                    KeyCase{D(15, 3, 1996), VK_UP, " 8. 3.1996", {5}},
-                    KeyCase{D(28, 3, 1996), VK_DOWN, " 4. 4.1996", {6}},
-                    KeyCase{D(15, 3, 1996), VK_SPACE, "15. 3.1996", {7}},
-                    KeyCase{D(15, 3, 1996), 'Q', "15. 3.1996", {}}));
+INSTANTIATE_TEST_SUITE_P(Table, Keys,
+                         testing::Values(KeyCase{D(15, 12, 2019), VK_PRIOR, "15. 1.2020", {6}},
+                                         KeyCase{D(15, 12, 2099), VK_PRIOR, "15.12.2099", {6}, 1},
+                                         KeyCase{D(31, 1, 1996), VK_PRIOR, "31. 2.1996", {6}},
+                                         KeyCase{D(15, 3, 1996), VK_NEXT, "15. 2.1996", {6}},
+                                         KeyCase{D(15, 1, 1920), VK_NEXT, "15. 1.1920", {6}, 1},
+                                         KeyCase{D(1, 6, 2020), VK_HOME, " 1. 6.2021", {6}},
+                                         KeyCase{D(1, 6, 2099), VK_HOME, " 1. 6.2099", {}, 1},
+                                         KeyCase{D(1, 6, 1921), VK_END, " 1. 6.1920", {6}},
+                                         KeyCase{D(1, 6, 1920), VK_END, " 1. 6.1920", {}, 1},
+                                         KeyCase{D(31, 3, 1996), VK_RIGHT, " 1. 4.1996", {6}},
+                                         KeyCase{D(30, 3, 1996), VK_RIGHT, "31. 3.1996", {5}},
+                                         KeyCase{D(1, 3, 1996), VK_LEFT, "29. 2.1996", {6}},
+                                         KeyCase{D(15, 3, 1996), VK_UP, " 8. 3.1996", {5}},
+                                         KeyCase{D(28, 3, 1996), VK_DOWN, " 4. 4.1996", {6}},
+                                         KeyCase{D(15, 3, 1996), VK_SPACE, "15. 3.1996", {7}},
+                                         KeyCase{D(15, 3, 1996), 'Q', "15. 3.1996", {}}));
 
 TEST_F(Schedule, LetterKeysGoToTodayAndToTheBoxes) {
     Start(D(15, 3, 1996));
