@@ -5,6 +5,7 @@
 #include "controls/checkbutton/checkbutton.h"
 
 #include "controls/checkbutton/checkbutton_data.h"
+#include "controls/checkbutton/shared_marks.h"
 #include "core/bitmaps.h"
 #include "core/library.h"
 #include "core/local_block.h"
@@ -137,7 +138,11 @@ void LoadMarks(HWND window, const CREATESTRUCTA& create, CheckButtonData& data) 
     }
     const int base = MarkBaseId(style);
     for (int i = 0; i < kMarkCount; ++i) {
-        data.marks[i] = LoadControlBitmap(window, MAKEINTRESOURCEA(base + i));
+        // The library is searched first, so its marks, where it has them, are the shared ones.
+        data.marks[i] = SharedMark(base + i);
+        if (data.marks[i] == nullptr) {
+            data.marks[i] = LoadControlBitmap(window, MAKEINTRESOURCEA(base + i));
+        }
     }
 }
 
@@ -162,14 +167,15 @@ LRESULT OnPaint(HWND window, const CheckButtonData* data, WPARAM given) {
     return 0;
 }
 
-// In tab mode the four fields share one bitmap: each is deleted once.
+// In tab mode the four fields share one bitmap: each is deleted once. The
+// library's shared marks stay for the other controls.
 void DeleteMarks(CheckButtonData& data) {
     for (int i = 0; i < kMarkCount; ++i) {
         bool earlier = false;
         for (int j = 0; j < i; ++j) {
             earlier = earlier || data.marks[j] == data.marks[i];
         }
-        if (data.marks[i] != nullptr && !earlier) {
+        if (data.marks[i] != nullptr && !earlier && !IsSharedMark(data.marks[i])) {
             DeleteObject(data.marks[i]);
         }
         data.marks[i] = nullptr;
@@ -231,7 +237,11 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {QUCHECK_CLASS, kWithDoubleClicks, sizeof(PushWindowLongs),
-                                LightGreyBrush, WindowProc};
+const ClassDescriptor kClass = {.name = QUCHECK_CLASS,
+                                .style = kWithDoubleClicks,
+                                .extraBytes = sizeof(PushWindowLongs),
+                                .background = LightGreyBrush,
+                                .procedure = WindowProc,
+                                .teardown = ReleaseSharedMarks};
 
 } // namespace quorl::checkbutton
