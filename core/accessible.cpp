@@ -157,7 +157,7 @@ public:
         if (child.vt != VT_I4 || child.lVal < 1 || child.lVal > ChildCount()) {
             return E_INVALIDARG;
         }
-        return ClientObjectOf(entry_.child(window_, child.lVal - 1), out);
+        return ClientObjectOf(ChildAt(child.lVal - 1), out);
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         return TextOf(child, name, [this] {
@@ -220,7 +220,7 @@ public:
             return S_OK;
         }
         for (int i = 0; i < ChildCount(); ++i) {
-            HWND child = entry_.child(window_, i);
+            HWND child = ChildAt(i);
             if (HasWindowFocus(child)) {
                 return AnswerChild(child, focus);
             }
@@ -281,10 +281,10 @@ public:
         }
         const int count = ChildCount();
         if (count > 0 && direction == NAVDIR_FIRSTCHILD) {
-            return AnswerChild(entry_.child(window_, 0), end);
+            return AnswerChild(ChildAt(0), end);
         }
         if (count > 0 && direction == NAVDIR_LASTCHILD) {
-            return AnswerChild(entry_.child(window_, count - 1), end);
+            return AnswerChild(ChildAt(count - 1), end);
         }
         return S_FALSE;
     }
@@ -298,7 +298,7 @@ public:
         }
         const POINT point = {x, y};
         for (int i = 0; i < ChildCount(); ++i) {
-            HWND child = entry_.child(window_, i);
+            HWND child = ChildAt(i);
             if (ContainsScreenPoint(child, point)) {
                 return AnswerChild(child, hit);
             }
@@ -343,9 +343,29 @@ private:
         return entry_.defaultAction != nullptr ? entry_.defaultAction(window_) : nullptr;
     }
 
+    // The entry's children, or else the window's own child windows, as
+    // the system's client object reports them.
     int ChildCount() const {
-        return entry_.childCount != nullptr && entry_.child != nullptr ? entry_.childCount(window_)
-                                                                       : 0;
+        if (entry_.childCount != nullptr || entry_.child != nullptr) {
+            return entry_.childCount != nullptr && entry_.child != nullptr
+                       ? entry_.childCount(window_)
+                       : 0;
+        }
+        int count = 0;
+        for (HWND c = GetWindow(window_, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+            ++count;
+        }
+        return count;
+    }
+    HWND ChildAt(int index) const {
+        if (entry_.child != nullptr) {
+            return entry_.child(window_, index);
+        }
+        HWND child = GetWindow(window_, GW_CHILD);
+        for (int i = 0; child != nullptr && i < index; ++i) {
+            child = GetWindow(child, GW_HWNDNEXT);
+        }
+        return child;
     }
 
     LONG State() const {

@@ -32,7 +32,8 @@ struct AccessibleEntry {
     // by a click does not hold the screen reader.
     void (*doDefaultAction)(HWND window) = nullptr;
     // Windows that are the control's children to a screen reader (the page
-    // switcher's tabs), each answering with its own object. Null: none.
+    // switcher's tabs), each answering with its own object. Null: the
+    // window's own child windows.
     int (*childCount)(HWND window) = nullptr;
     HWND (*child)(HWND window, int index) = nullptr; // index from 0
 };
