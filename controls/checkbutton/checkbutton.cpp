@@ -6,6 +6,7 @@
 
 #include "controls/checkbutton/checkbutton_data.h"
 #include "controls/checkbutton/shared_marks.h"
+#include "core/accessible.h"
 #include "core/bitmaps.h"
 #include "core/library.h"
 #include "core/local_block.h"
@@ -203,10 +204,54 @@ LRESULT OnPaintDC(HWND window, const CheckButtonData* data, WPARAM dc, LPARAM ar
     return kPaintDCAnswer;
 }
 
-// The check button's own registered message; the shared behaviour answers
-// the field-name message and passes the rest to the default procedure.
+constexpr wchar_t kCheckAction[] = L"Aktivieren";
+constexpr wchar_t kUncheckAction[] = L"Deaktivieren";
+
+LONG AccessibleRole(HWND window) {
+    const auto style = static_cast<unsigned long>(StyleOf(window));
+    if ((style & QCS_TABMODE) != 0) {
+        return ROLE_SYSTEM_PAGETAB;
+    }
+    return IsRadioType(style) ? ROLE_SYSTEM_RADIOBUTTON : ROLE_SYSTEM_CHECKBUTTON;
+}
+
+// A checked tab is the selected one of its switcher.
+LONG AccessibleState(HWND window) {
+    const bool tab = (StyleOf(window) & QCS_TABMODE) != 0;
+    LONG state = kPush.AccessibleState(window) | (tab ? STATE_SYSTEM_SELECTABLE : 0);
+    if (HasState(window, QCSTATE_CHECKED)) {
+        state |= tab ? STATE_SYSTEM_SELECTED : STATE_SYSTEM_CHECKED;
+    }
+    return state;
+}
+
+// A click checks a radio button or tab however often it comes; only a
+// check box is unchecked by it.
+const wchar_t* DefaultAction(HWND window) {
+    const auto style = static_cast<unsigned long>(StyleOf(window));
+    const bool unchecks =
+        (style & QCS_TABMODE) == 0 && !IsRadioType(style) && HasState(window, QCSTATE_CHECKED);
+    return unchecks ? kUncheckAction : kCheckAction;
+}
+
+void DoDefaultAction(HWND window) {
+    kPush.AccessibleClick(window);
+}
+
+constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
+                                         .state = AccessibleState,
+                                         .name = PushBehaviour<CheckButtonData>::AccessibleName,
+                                         .defaultAction = DefaultAction,
+                                         .doDefaultAction = DoDefaultAction};
+
+// The check button's own registered message and the accessible object; the
+// shared behaviour answers the field-name message and passes the rest to
+// the default procedure.
 LRESULT OnRegisteredOrDefault(HWND window, CheckButtonData* data, UINT message, WPARAM wParam,
                               LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        return AnswerGetObject(kClass, window, wParam, lParam);
+    }
     if (IsRegisteredMessage(g_library.msgPaintDC, message)) {
         return OnPaintDC(window, data, wParam, lParam);
     }
@@ -242,6 +287,7 @@ const ClassDescriptor kClass = {.name = QUCHECK_CLASS,
                                 .extraBytes = sizeof(PushWindowLongs),
                                 .background = LightGreyBrush,
                                 .procedure = WindowProc,
-                                .teardown = ReleaseSharedMarks};
+                                .teardown = ReleaseSharedMarks,
+                                .accessible = &kAccessible};
 
 } // namespace quorl::checkbutton
