@@ -27,6 +27,9 @@ constexpr int kControlId = 610;
 constexpr RECT kPlace = {10, 10, 150, 50};
 constexpr LONG kNoRole = 0;
 constexpr DWORD kWaitMs = 2000;
+// A first call from another apartment may have to start Wine's RPC service.
+constexpr DWORD kThreadWaitMs = 30000;
+constexpr DWORD kPollMs = 10;
 constexpr DWORD kQuietMs = 200; // long enough for a zero-delay timer to have fired
 
 struct Accessible {
@@ -91,7 +94,7 @@ Told Ask(IAccessible* object) {
 bool PumpUntilCommand(const quorl_test::RecordingParent& parent, DWORD wait = kWaitMs) {
     const DWORD start = GetTickCount();
     while (parent.messages().empty() && GetTickCount() - start < wait) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
         PumpMessages();
     }
     return !parent.messages().empty();
@@ -338,8 +341,10 @@ TEST_F(AccessibilityTest, ReaderInAnotherThreadNamesAndClicksTheButton) {
     reader.window = button;
     HANDLE thread = CreateThread(nullptr, 0, ReadFromOtherThread, &reader, 0, nullptr);
     ASSERT_NE(thread, nullptr);
-    while (MsgWaitForMultipleObjects(1, &thread, FALSE, kWaitMs, QS_ALLINPUT) ==
-           WAIT_OBJECT_0 + 1) {
+    // The reader's calls are served here, by the window's thread.
+    const DWORD start = GetTickCount();
+    while (MsgWaitForMultipleObjects(1, &thread, FALSE, kPollMs, QS_ALLINPUT) != WAIT_OBJECT_0 &&
+           GetTickCount() - start < kThreadWaitMs) {
         PumpMessages();
     }
     CloseHandle(thread);
