@@ -8,8 +8,10 @@
 #include <cstring>
 
 #include "controls/schedule/schedule_block.h"
+#include "core/accessible.h"
 #include "core/library.h"
 #include "core/local_block.h"
+#include "core/paint_dc.h"
 #include "core/text.h"
 #include "dates/dates.h"
 #include "dates/holidays.h"
@@ -115,6 +117,14 @@ bool DateMoved(HWND window, ScheduleBlock& block, const DateRec& before) {
         return true;
     }
     return false;
+}
+
+// A screen reader hears of a new date as a new value and a new focused day.
+void TellDateChange(HWND window, const DateRec& before, const DateRec& after) {
+    if (!SameDate(before, after)) {
+        NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
+        NotifyAccessible(EVENT_OBJECT_NAMECHANGE, window);
+    }
 }
 
 bool IsValidDate(const DateRec& date) {
@@ -238,6 +248,9 @@ void OnFocus(HWND window, const ScheduleBlock* block, bool gained) {
     Invalidate(window);
     const LONG id = block != nullptr ? block->id : GetDlgCtrlID(window);
     Notify(window, GetParent(window), id, gained ? GSHN_SETFOCUS : GSHN_KILLFOCUS);
+    if (gained) {
+        NotifyAccessible(EVENT_OBJECT_FOCUS, window);
+    }
 }
 
 void OnSetFont(HWND window, ScheduleBlock* b, WPARAM font, LPARAM redraw) {
@@ -306,6 +319,7 @@ LRESULT OnSetDate(HWND window, ScheduleBlock* b, const DateRec* date) {
     block.grid.date = *date;
     if (DateMoved(window, block, before)) {
         Invalidate(window);
+        TellDateChange(window, before, block.grid.date);
     }
     Notify(window, block, GSHN_DAYCHANGED); // also when nothing changed
     return 1;
@@ -390,6 +404,7 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
     }
     ScheduleBlock& block = *b;
     DateRec& date = block.grid.date;
+    const DateRec before = date;
     switch (key) {
     case kSpace:
         Notify(window, block, GSHN_DATECHOSEN);
@@ -432,6 +447,7 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
         return false;
     }
     Invalidate(window);
+    TellDateChange(window, before, date);
     return true;
 }
 
@@ -440,6 +456,7 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
 // A box without a selection (the arrow keys can leave the years of the
 // year box) keeps its part of the date.
 void OnBoxSelection(HWND window, ScheduleBlock& block) {
+    const DateRec before = block.grid.date;
     const LRESULT year = SendMessageA(block.yearBox, CB_GETCURSEL, 0, 0);
     const LRESULT month = SendMessageA(block.monthBox, CB_GETCURSEL, 0, 0);
     if (year != CB_ERR) {
@@ -451,6 +468,7 @@ void OnBoxSelection(HWND window, ScheduleBlock& block) {
     RebuildWithHolidays(block);
     Notify(window, block, GSHN_MONTHCHANGED);
     Invalidate(window);
+    TellDateChange(window, before, block.grid.date);
 }
 
 void OnCommand(HWND window, ScheduleBlock* block, WPARAM wParam) {
@@ -477,6 +495,7 @@ void OnButtonDown(HWND window, ScheduleBlock* b, LPARAM point) {
     }
     if (DateMoved(window, block, before)) {
         Invalidate(window);
+        TellDateChange(window, before, block.grid.date);
     }
     SetFocus(window);
 }
@@ -487,6 +506,7 @@ void OnDoubleClick(HWND window, ScheduleBlock* b, LPARAM point) {
         return;
     }
     ScheduleBlock& block = *b;
+    const DateRec before = block.grid.date;
     const PointResult result =
         CellAtPoint(block.grid, static_cast<std::uint32_t>(point), &block.grid.date);
     if (result == PointResult::kIgnored) {
@@ -498,14 +518,13 @@ void OnDoubleClick(HWND window, ScheduleBlock* b, LPARAM point) {
         Notify(window, block, GSHN_DATECHOSEN);
     }
     Invalidate(window);
+    TellDateChange(window, before, block.grid.date);
     SetFocus(window);
 }
 
-LRESULT OnPaint(HWND window, ScheduleBlock* block) {
-    PAINTSTRUCT ps;
-    if (HDC dc = BeginPaint(window, &ps)) {
-        PaintSchedule(window, dc, block);
-        EndPaint(window, &ps);
+LRESULT OnPaint(HWND window, ScheduleBlock* block, WPARAM given) {
+    if (PaintDC dc(window, given); dc) {
+        PaintSchedule(window, dc.get(), block);
     }
     return 0;
 }
@@ -515,7 +534,7 @@ LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (IsRegisteredMessage(g_library.msgGetFieldName, message) && block != nullptr) {
         return OnGetFieldName(*block, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefControlProc(kClass, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -544,7 +563,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETTEXT:
         return OnGetText(b, wParam, lParam);
     case WM_PAINT:
-        return OnPaint(window, b);
+        return OnPaint(window, b, wParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     case WM_SETFONT:
         OnSetFont(window, b, wParam, lParam);
         break;
@@ -580,14 +601,40 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     default:
         return OnRegisteredOrDefault(window, message, wParam, lParam, b);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefControlProc(kClass, window, message, wParam, lParam);
 }
+
+// A month calendar is read as a table; its name is the focused day.
+LONG AccessibleRole(HWND) {
+    return ROLE_SYSTEM_TABLE;
+}
+
+LONG AccessibleState(HWND) {
+    return STATE_SYSTEM_FOCUSABLE;
+}
+
+std::string AccessibleName(HWND window) {
+    const Block block(window, GSHWL_BLOCK);
+    return block ? SpokenDate(block->grid.date) : std::string();
+}
+
+std::string AccessibleValue(HWND window) {
+    const Block block(window, GSHWL_BLOCK);
+    return block ? DateValueText(block->grid.date) : std::string();
+}
+
+constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
+                                         .state = AccessibleState,
+                                         .name = AccessibleName,
+                                         .value = AccessibleValue};
 
 } // namespace
 
-const ClassDescriptor kClass = {
-    GSHED_CLASS, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush, WindowProc, nullptr,
-    nullptr,     nullptr,
-};
+const ClassDescriptor kClass = {.name = GSHED_CLASS,
+                                .style = kWithDoubleClicks,
+                                .extraBytes = sizeof(WindowLongs),
+                                .background = LightGreyBrush,
+                                .procedure = WindowProc,
+                                .accessible = &kAccessible};
 
 } // namespace quorl::schedule

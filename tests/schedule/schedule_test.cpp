@@ -6,7 +6,11 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "quorl32.h"
@@ -423,6 +427,86 @@ TEST_F(Schedule, FocusShowsAsDotsOrAsARaisedBorder) {
     SetFocus(parent_.hwnd());
     UpdateWindow(control_);
     EXPECT_EQ(ClientPixel(control_, 5, 0), kDarkGrey);
+}
+
+// IID_IAccessible written out: the import library's symbol does not survive static linking.
+constexpr IID kAccessibleIid = {
+    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+std::vector<DWORD> g_heard;
+
+HWND g_listened = nullptr;
+
+void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD, DWORD) {
+    if (object == OBJID_CLIENT && window == g_listened) {
+        g_heard.push_back(event);
+    }
+}
+
+TEST_F(Schedule, ScreenReadersHearTheFocusedDay) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    Start(D(24, 12, 1995));
+    IAccessible* object = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(control_, OBJID_CLIENT, kAccessibleIid,
+                                         reinterpret_cast<void**>(&object)),
+              S_OK);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role{};
+    BSTR name = nullptr;
+    BSTR value = nullptr;
+    object->get_accRole(self, &role);
+    object->get_accName(self, &name);
+    object->get_accValue(self, &value);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_TABLE);
+    EXPECT_STREQ(name, L"Sonntag, 24. Dezember 1995");
+    EXPECT_STREQ(value, L"24.12.1995");
+    SysFreeString(name);
+    SysFreeString(value);
+    object->Release();
+
+    g_listened = control_;
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr,
+                                         Hear, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    auto heard = [] {
+        PumpMessages();
+        return std::exchange(g_heard, {});
+    };
+    heard();
+    KeyDown(control_, VK_RIGHT);
+    EXPECT_EQ(heard(), (std::vector<DWORD>{EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_NAMECHANGE}));
+    KeyDown(control_, VK_SPACE);
+    SetDate(D(25, 12, 1995));
+    EXPECT_EQ(heard(), std::vector<DWORD>{}) << "nothing changed, nothing told";
+    SetFocus(control_);
+    const std::vector<DWORD> focus = heard();
+    EXPECT_NE(std::find(focus.begin(), focus.end(), EVENT_OBJECT_FOCUS), focus.end());
+    UnhookWinEvent(hook);
+    CoUninitialize();
+}
+
+TEST_F(Schedule, PrintsWhatTheScreenShows) {
+    control_ = Create(0, 160, 160); // too narrow for the boxes, which would not be printed
+    Start(D(15, 12, 1995));
+    Redraw(control_);
+    const std::vector<COLORREF> screen = quorl_test::Snapshot(control_);
+    HDC window = GetDC(control_);
+    HDC dc = CreateCompatibleDC(window);
+    HBITMAP picture = CreateCompatibleBitmap(window, 160, 160);
+    ReleaseDC(control_, window);
+    HGDIOBJ previous = SelectObject(dc, picture);
+    SendMessageA(control_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                 PRF_CLIENT | PRF_ERASEBKGND);
+    std::vector<COLORREF> printed;
+    for (int y = 0; y < 160; ++y) {
+        for (int x = 0; x < 160; ++x) {
+            printed.push_back(GetPixel(dc, x, y));
+        }
+    }
+    EXPECT_EQ(printed, screen);
+    SelectObject(dc, previous);
+    DeleteObject(picture);
+    DeleteDC(dc);
 }
 
 } // namespace
