@@ -31,12 +31,14 @@ static const int kGaugeStart[IDC_GAUGE_COUNT] = {0, 73, 50, 25, 100, 37};
 static const DateRec kScreenshotDate = {2026, 24, 12};
 #define SCREENSHOT_CLOCK "12:00:00"
 
-static const char* const kWeekdays[7] = {"Montag",     "Dienstag", "Mittwoch", "Donnerstag",
-                                         "Freitag",    "Samstag",  "Sonntag"};
+static const char* const kWeekdays[7] = {"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
+                                         "Freitag", "Samstag",  "Sonntag"};
 
 static HINSTANCE g_instance;
 
-static HWND Pages(HWND dialog) { return GetDlgItem(dialog, IDC_PAGES); }
+static HWND Pages(HWND dialog) {
+    return GetDlgItem(dialog, IDC_PAGES);
+}
 
 static void FormatDate(const DateRec* date, char* text, size_t size) {
     snprintf(text, size, "%d.%d.%d", date->day, date->month, date->year);
@@ -282,7 +284,8 @@ static HWND FindTab(HWND dialog, int page) {
     char name[16];
     HWND child;
     int found = 0;
-    for (child = GetWindow(dialog, GW_CHILD); child != NULL; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (child = GetWindow(dialog, GW_CHILD); child != NULL;
+         child = GetWindow(child, GW_HWNDNEXT)) {
         if (GetClassNameA(child, name, sizeof name) > 0 && strcmp(name, QUCHECK_CLASSA) == 0 &&
             (GetWindowLongA(child, GWL_STYLE) & QCS_TABMODE) != 0 && found++ == page) {
             return child;
@@ -305,8 +308,8 @@ static void PressKey(HWND dialog, WPARAM key) {
 
 static int TakeScreenshots(const char* directory) {
     static const char* const kPageFiles[PAGE_COUNT] = {
-        "page1-buttons", "page2-choices", "page3-progress", "page4-texts",
-        "page5-calendar", "page6-status", "page7-dates"};
+        "page1-buttons",  "page2-choices", "page3-progress", "page4-texts",
+        "page5-calendar", "page6-status",  "page7-dates"};
     HWND dialog, pages, button;
     int page, id, failures = 0;
 
@@ -317,7 +320,7 @@ static int TakeScreenshots(const char* directory) {
         return 1;
     }
     pages = Pages(dialog);
-    Schedule_SetDate(GetDlgItem(dialog, IDC_SCHEDULE), &kScreenshotDate);
+    (void)Schedule_SetDate(GetDlgItem(dialog, IDC_SCHEDULE), &kScreenshotDate);
     MarkDays(dialog);
     SetDlgItemTextA(GetDlgItem(dialog, STSB_AUTO_BAR), STSB_AUTO_CLOCK, SCREENSHOT_CLOCK);
     ShowWindow(dialog, SW_SHOWNORMAL);

@@ -7,7 +7,9 @@
 
 /* 24-bit rows, each padded to four bytes as GDI lays them out. */
 #define BYTES_PER_PIXEL 3
-static UINT Stride(int width) { return (UINT)((width * BYTES_PER_PIXEL + 3) & ~3); }
+static UINT Stride(int width) {
+    return (UINT)((width * BYTES_PER_PIXEL + 3) & ~3);
+}
 
 /* Top-down 24-bit copy of the window; the caller deletes the bitmap. */
 static HBITMAP CopyWindowPixels(HWND window, int width, int height, void** bits) {
@@ -43,26 +45,38 @@ static HRESULT EncodePng(IWICImagingFactory* factory, const WCHAR* path, int wid
     IPropertyBag2* options = NULL;
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
     HRESULT hr = IWICImagingFactory_CreateStream(factory, &stream);
-    if (SUCCEEDED(hr)) hr = IWICStream_InitializeFromFilename(stream, path, GENERIC_WRITE);
+    if (SUCCEEDED(hr))
+        hr = IWICStream_InitializeFromFilename(stream, path, GENERIC_WRITE);
     if (SUCCEEDED(hr))
         hr = IWICImagingFactory_CreateEncoder(factory, &GUID_ContainerFormatPng, NULL, &encoder);
     if (SUCCEEDED(hr))
         hr = IWICBitmapEncoder_Initialize(encoder, (IStream*)stream, WICBitmapEncoderNoCache);
-    if (SUCCEEDED(hr)) hr = IWICBitmapEncoder_CreateNewFrame(encoder, &frame, &options);
-    if (SUCCEEDED(hr)) hr = IWICBitmapFrameEncode_Initialize(frame, options);
-    if (SUCCEEDED(hr)) hr = IWICBitmapFrameEncode_SetSize(frame, (UINT)width, (UINT)height);
-    if (SUCCEEDED(hr)) hr = IWICBitmapFrameEncode_SetPixelFormat(frame, &format);
+    if (SUCCEEDED(hr))
+        hr = IWICBitmapEncoder_CreateNewFrame(encoder, &frame, &options);
+    if (SUCCEEDED(hr))
+        hr = IWICBitmapFrameEncode_Initialize(frame, options);
+    if (SUCCEEDED(hr))
+        hr = IWICBitmapFrameEncode_SetSize(frame, (UINT)width, (UINT)height);
+    if (SUCCEEDED(hr))
+        hr = IWICBitmapFrameEncode_SetPixelFormat(frame, &format);
     /* An encoder that would convert the pixels is not what was asked for. */
-    if (SUCCEEDED(hr) && !IsEqualGUID(&format, &GUID_WICPixelFormat24bppBGR)) hr = E_FAIL;
+    if (SUCCEEDED(hr) && !IsEqualGUID(&format, &GUID_WICPixelFormat24bppBGR))
+        hr = E_FAIL;
     if (SUCCEEDED(hr))
         hr = IWICBitmapFrameEncode_WritePixels(frame, (UINT)height, Stride(width),
                                                Stride(width) * (UINT)height, pixels);
-    if (SUCCEEDED(hr)) hr = IWICBitmapFrameEncode_Commit(frame);
-    if (SUCCEEDED(hr)) hr = IWICBitmapEncoder_Commit(encoder);
-    if (options != NULL) IPropertyBag2_Release(options);
-    if (frame != NULL) IWICBitmapFrameEncode_Release(frame);
-    if (encoder != NULL) IWICBitmapEncoder_Release(encoder);
-    if (stream != NULL) IWICStream_Release(stream);
+    if (SUCCEEDED(hr))
+        hr = IWICBitmapFrameEncode_Commit(frame);
+    if (SUCCEEDED(hr))
+        hr = IWICBitmapEncoder_Commit(encoder);
+    if (options != NULL)
+        IPropertyBag2_Release(options);
+    if (frame != NULL)
+        IWICBitmapFrameEncode_Release(frame);
+    if (encoder != NULL)
+        IWICBitmapEncoder_Release(encoder);
+    if (stream != NULL)
+        IWICStream_Release(stream);
     return hr;
 }
 
