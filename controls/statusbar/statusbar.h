@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 #include "quorl32.h"
 
 namespace quorl::statusbar {
@@ -10,9 +12,20 @@ namespace quorl::statusbar {
 LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK FieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+#pragma pack(push, 1)
+struct FieldLongs {
+    LONG minWidth;
+    LONG maxWidth;
+    LONG width;
+};
+#pragma pack(pop)
+static_assert(offsetof(FieldLongs, minWidth) == STSFWL_MINWIDTH);
+static_assert(offsetof(FieldLongs, maxWidth) == STSFWL_MAXWIDTH);
+static_assert(offsetof(FieldLongs, width) == STSFWL_WIDTH);
+static_assert(sizeof(FieldLongs) == 12);
+
 constexpr int kBarExtraBytes = 0;
-constexpr int kFieldExtraBytes = static_cast<int>(STSFWL_WIDTH + sizeof(LONG));
-static_assert(kFieldExtraBytes == 12);
+constexpr int kFieldExtraBytes = sizeof(FieldLongs);
 
 // Last step of the library initialisation: the status font and metrics,
 // then the two classes (the field class only when the bar class registered).
