@@ -279,6 +279,19 @@ typedef struct CheckTabParams {
 #define BDWL_USER  38 /* the application's own value (pointer-sized) */
 #endif
 
+/* Dialog style bit: every message the frame passes on goes to StsbAutoInfo
+ * first, which gives the dialog a status bar with help texts and a clock. */
+#define BDS_AUTOSTATUS 0x1000L
+
+/* Private messages. The setters reach the dialog procedure too; the getters
+ * are answered by the frame alone. Handles and the value are kept whole. */
+#define BDM_SETBRUSH    0x7549 /* wParam: background brush, 0 = light grey; repaints */
+#define BDM_GETBRUSH    0x754A
+#define BDM_SETICON     0x754B /* wParam: icon drawn while minimised, 0 = none */
+#define BDM_GETICON     0x754C
+#define BDM_SETUSERDATA 0x754D /* lParam: the application's value */
+#define BDM_GETUSERDATA 0x754E
+
 /* ---------------------------------------------------------------------
  * Status bar, classes "QuStsb" and "QuStsf" (ordinals 7 to 11)
  * ------------------------------------------------------------------ */
