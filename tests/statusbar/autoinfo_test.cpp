@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "quorl32.h"
 #include "tests/common/win_test.h"
@@ -21,8 +22,15 @@ constexpr char kLongHelp[] = "Hilfetext 00 Hilfetext 01 Hilfetext 02 Hilfetext 0
                              "Hilfetext 05 Hilfetext 06 Hilfetex";
 static_assert(sizeof kLongHelp - 1 == 99);
 
+std::vector<std::string> g_menuHelp; // help text after each WM_MENUSELECT
+
 INT_PTR CALLBACK AutoDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     StsbAutoInfo(dialog, message, wParam, lParam);
+    if (message == WM_MENUSELECT) {
+        char text[200] = "";
+        GetDlgItemTextA(GetDlgItem(dialog, STSB_AUTO_BAR), STSB_AUTO_HELP, text, sizeof text);
+        g_menuHelp.push_back(text);
+    }
     return message == WM_INITDIALOG;
 }
 
@@ -112,10 +120,7 @@ TEST_F(AutoInfoTest, MenuHelp) {
         std::string text;
     } cases[] = {
         {201, MF_HILITE, "Datei laden"},
-        {202, MF_HILITE | MF_GRAYED, "Drucken (nicht verf\xFCgbar)"},
         {0, MF_POPUP | MF_HILITE, ""},
-        {201, MF_HILITE, "Datei laden"},
-        {0, 0xFFFF, ""}, // the menu closes
         {kMissingId, MF_HILITE, ""},
         {kMissingId, MF_GRAYED, " (nicht verf\xFCgbar)"},
         {203, MF_HILITE, kLongHelp},
@@ -125,6 +130,21 @@ TEST_F(AutoInfoTest, MenuHelp) {
         Send(WM_MENUSELECT, MAKEWPARAM(c.id, c.flags));
         EXPECT_EQ(Text(STSB_AUTO_HELP), c.text) << c.id << " " << c.flags;
     }
+}
+
+// The real menu, driven by keys: open the popup "Datei" (cleared), step
+// onto "Laden" and the grayed "Drucken", close the popup and leave the menu
+// (cleared).
+TEST_F(AutoInfoTest, RealMenuShowsHelpAndClearsOnClose) {
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_ESCAPE, VK_ESCAPE}) {
+        PostMessageA(dialog_, WM_KEYDOWN, key, 0);
+        PostMessageA(dialog_, WM_KEYUP, key, 0xC0000000);
+    }
+    g_menuHelp.clear();
+    SendMessageA(dialog_, WM_SYSCOMMAND, SC_KEYMENU, 'd');
+    const std::vector<std::string> expected = {"", "Datei laden", "Drucken (nicht verf\xFCgbar)",
+                                               ""};
+    EXPECT_EQ(g_menuHelp, expected);
 }
 
 TEST_F(AutoInfoTest, CommandAndFocusHelpOnlyOnChange) {
