@@ -11,12 +11,9 @@
 namespace {
 
 using quorl_test::ClientPixel;
-using quorl_test::PumpMessages;
 
 constexpr COLORREF kLightGrey = RGB(0xC0, 0xC0, 0xC0);
 constexpr COLORREF kBlue = RGB(0, 0, 0xFF);
-constexpr int kButtonId = 101;
-constexpr int kTextId = 102;
 
 std::vector<UINT> g_seen; // messages the dialog procedure received
 
@@ -27,7 +24,7 @@ INT_PTR CALLBACK EmptyDialog(HWND, UINT message, WPARAM, LPARAM) {
 
 HWND OpenDialog(const char* name) {
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), name, nullptr, EmptyDialog, 0);
-    PumpMessages();
+    quorl_test::PumpMessages();
     return dialog;
 }
 
@@ -40,80 +37,62 @@ COLORREF WindowPixel(HWND window, int x, int y) {
 
 class FrameTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_NE(dialog_, nullptr); }
     void TearDown() override { DestroyWindow(dialog_); }
+    COLORREF Face() const { return ClientPixel(dialog_, 5, 150); }
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam = 0) {
+        g_seen.clear();
+        return SendMessageA(dialog_, message, wParam, lParam);
+    }
     HWND dialog_ = OpenDialog("FRAME");
 };
 
-TEST_F(FrameTest, LightGreyFaceForDialogAndControls) {
-    RECT client;
-    GetClientRect(dialog_, &client);
-    EXPECT_EQ(ClientPixel(dialog_, client.right - 5, client.bottom - 5), kLightGrey);
-    // The static text draws on light grey right of its text.
-    HWND text = GetDlgItem(dialog_, kTextId);
-    RECT r;
-    GetClientRect(text, &r);
-    EXPECT_EQ(ClientPixel(text, r.right - 2, r.bottom / 2), kLightGrey);
-    // Both colour messages answer the light grey brush and background.
+TEST_F(FrameTest, GreyFaceBrushAndControlColours) {
+    EXPECT_EQ(Face(), kLightGrey);
+    HWND text = GetDlgItem(dialog_, 102);
+    EXPECT_EQ(ClientPixel(text, 90, 5), kLightGrey); // right of the static text
+    // Both colour messages answer light grey, unseen by the dialog procedure.
+    HDC dc = CreateCompatibleDC(nullptr);
     for (UINT message : {WM_CTLCOLORBTN, WM_CTLCOLORSTATIC}) {
-        HDC dc = CreateCompatibleDC(nullptr);
         SetBkColor(dc, RGB(1, 2, 3));
-        g_seen.clear();
-        const LRESULT brush = SendMessageA(dialog_, message, reinterpret_cast<WPARAM>(dc),
-                                           reinterpret_cast<LPARAM>(text));
-        EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(LTGRAY_BRUSH)));
+        EXPECT_EQ(Send(message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(text)),
+                  reinterpret_cast<LRESULT>(GetStockObject(LTGRAY_BRUSH)));
         EXPECT_EQ(GetBkColor(dc), kLightGrey);
         EXPECT_TRUE(g_seen.empty());
-        DeleteDC(dc);
     }
-}
+    DeleteDC(dc);
 
-TEST_F(FrameTest, BrushRepaintsTheBackground) {
     HBRUSH blue = CreateSolidBrush(kBlue);
-    SendMessageA(dialog_, BDM_SETBRUSH, reinterpret_cast<WPARAM>(blue), 0);
-    EXPECT_EQ(SendMessageA(dialog_, BDM_GETBRUSH, 0, 0), reinterpret_cast<LRESULT>(blue));
+    Send(BDM_SETBRUSH, reinterpret_cast<WPARAM>(blue));
     UpdateWindow(dialog_);
-    RECT client;
-    GetClientRect(dialog_, &client);
-    EXPECT_EQ(ClientPixel(dialog_, client.right - 5, client.bottom - 5), kBlue);
-    EXPECT_EQ(ClientPixel(dialog_, 1, 1), kBlue);
-    // Back to the default.
-    SendMessageA(dialog_, BDM_SETBRUSH, 0, 0);
+    EXPECT_EQ(Face(), kBlue);
+    Send(BDM_SETBRUSH, 0);
     UpdateWindow(dialog_);
-    EXPECT_EQ(ClientPixel(dialog_, 1, 1), kLightGrey);
-    DestroyWindow(dialog_);
-    dialog_ = nullptr;
-    // The brush stays the application's.
-    EXPECT_TRUE(DeleteObject(blue));
+    EXPECT_EQ(Face(), kLightGrey);
+    EXPECT_TRUE(DeleteObject(blue)); // the brush stayed the application's
 }
 
-TEST_F(FrameTest, SlotsKeepWholeValues) {
-    HICON icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-    const LONG_PTR value =
-        sizeof(LONG_PTR) == 8 ? static_cast<LONG_PTR>(0x123456789ABCLL) : 0x7654321;
+// Values are kept whole; setters reach the dialog procedure, getters not.
+TEST_F(FrameTest, SettersAndGetters) {
+    auto icon = reinterpret_cast<LPARAM>(LoadIconA(nullptr, IDI_APPLICATION));
+    auto brush = reinterpret_cast<LPARAM>(GetStockObject(BLACK_BRUSH));
+    const LPARAM wide = sizeof(LPARAM) == 8 ? static_cast<LPARAM>(0x123456789ABCLL) : -2;
     const struct {
         UINT set;
         UINT get;
-        WPARAM wParam;
-        LPARAM lParam;
-        LRESULT expected;
-    } cases[] = {
-        {BDM_SETICON, BDM_GETICON, reinterpret_cast<WPARAM>(icon), 0,
-         reinterpret_cast<LRESULT>(icon)},
-        {BDM_SETUSERDATA, BDM_GETUSERDATA, 0, value, value},
-        {BDM_SETUSERDATA, BDM_GETUSERDATA, 0, -1, -1},
-    };
+        LPARAM value;
+    } cases[] = {{BDM_SETBRUSH, BDM_GETBRUSH, brush},
+                 {BDM_SETICON, BDM_GETICON, icon},
+                 {BDM_SETUSERDATA, BDM_GETUSERDATA, wide}};
     for (const auto& c : cases) {
-        g_seen.clear();
-        SendMessageA(dialog_, c.set, c.wParam, c.lParam);
-        EXPECT_EQ(SendMessageA(dialog_, c.get, 0, 0), c.expected) << c.get;
-        // The setter reaches the dialog procedure, the getter does not.
+        const bool inLParam = c.set == BDM_SETUSERDATA;
+        Send(c.set, inLParam ? 0 : c.value, inLParam ? c.value : 0);
         EXPECT_EQ(g_seen, std::vector<UINT>{c.set});
+        EXPECT_EQ(Send(c.get, 0), c.value);
+        EXPECT_TRUE(g_seen.empty());
     }
 }
 
-TEST_F(FrameTest, RaisedBorderAndSunkenCaptionFrame) {
-    RedrawWindow(dialog_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+TEST_F(FrameTest, RaisedBorderAndSunkenCaptionUnlessMaximised) {
     RECT window;
     RECT client;
     GetWindowRect(dialog_, &window);
@@ -121,8 +100,7 @@ TEST_F(FrameTest, RaisedBorderAndSunkenCaptionFrame) {
     const int w = window.right - window.left;
     const int h = window.bottom - window.top;
     const int b = (w - client.right) / 2;
-    const int captionBottom = h - b - client.bottom - 1;
-    ASSERT_GE(b, 3);
+    const int caption = h - b - client.bottom - 1; // bottom line of the caption frame
     const COLORREF dark = GetSysColor(COLOR_WINDOWTEXT);
     const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
@@ -131,81 +109,52 @@ TEST_F(FrameTest, RaisedBorderAndSunkenCaptionFrame) {
         int y;
         COLORREF colour;
     } pixels[] = {
-        {w - 1, h / 2, dark},
-        {w / 2, h - 1, dark}, // outer bottom-right
-        {1, h / 2, light},
-        {w / 2, 1, light}, // inner top-left
-        {0, h / 2, shadow},
-        {w / 2, 0, shadow}, // outline
-        {w - 2, h / 2, shadow},
-        {w / 2, h - 2, shadow}, //
-        {2, h / 2, kLightGrey},
-        {w - 3, h / 2, kLightGrey}, // strips
-        {w / 2, b, shadow},
-        {b, captionBottom - 1, shadow}, // caption: sunken
-        {w / 2, captionBottom, light},
-        {w - b, b + 1, light},
+        {w - 1, h / 2, dark},       {w / 2, h - 1, dark},   {1, h / 2, light},
+        {w / 2, 1, light},          {0, h / 2, shadow},     {w / 2, 0, shadow},
+        {w - 2, h / 2, shadow},     {w / 2, h - 2, shadow}, {2, h / 2, kLightGrey},
+        {w - 3, h / 2, kLightGrey}, {w / 2, b, shadow},     {b, caption - 1, shadow},
+        {w / 2, caption, light},    {w - b, b + 1, light},
     };
     for (const auto& p : pixels) {
         EXPECT_EQ(WindowPixel(dialog_, p.x, p.y), p.colour) << p.x << "," << p.y;
     }
-}
-
-TEST_F(FrameTest, NoBorderWhenMaximised) {
+    // Maximised, the caption shows where the caption frame would run.
     ShowWindow(dialog_, SW_MAXIMIZE);
     RedrawWindow(dialog_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    ASSERT_TRUE(IsZoomed(dialog_));
-    RECT window;
-    RECT client;
     GetWindowRect(dialog_, &window);
     GetClientRect(dialog_, &client);
-    const int w = window.right - window.left;
-    const int h = window.bottom - window.top;
-    const int b = (w - client.right) / 2;
-    // Where the caption frame would run, the caption shows.
-    EXPECT_NE(WindowPixel(dialog_, w / 2, b), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_NE(WindowPixel(dialog_, w / 2, h - b - client.bottom - 1),
-              GetSysColor(COLOR_BTNHIGHLIGHT));
+    const int top = (window.right - window.left - client.right) / 2;
+    EXPECT_NE(WindowPixel(dialog_, w / 2, top), shadow);
+    EXPECT_NE(WindowPixel(dialog_, w / 2, window.bottom - window.top - top - client.bottom - 1),
+              light);
 }
 
 // A minimised window has no client area left to show pixels in, so the
 // icon's painting shows by the dialog procedure not being asked to paint.
 TEST_F(FrameTest, MinimisedWithIconPaintsItself) {
     ShowWindow(dialog_, SW_MINIMIZE);
-    ASSERT_TRUE(IsIconic(dialog_));
-    HICON icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-    const struct {
-        HICON icon;
-        bool procedurePaints;
-    } cases[] = {{icon, false}, {nullptr, true}};
-    for (const auto& c : cases) {
-        SendMessageA(dialog_, BDM_SETICON, reinterpret_cast<WPARAM>(c.icon), 0);
-        g_seen.clear();
-        SendMessageA(dialog_, WM_PAINT, 0, 0);
-        EXPECT_EQ(g_seen == std::vector<UINT>{WM_PAINT}, c.procedurePaints);
-    }
+    Send(BDM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_APPLICATION)));
+    Send(WM_PAINT, 0);
+    EXPECT_TRUE(g_seen.empty());
+    Send(BDM_SETICON, 0);
+    Send(WM_PAINT, 0);
+    EXPECT_EQ(g_seen, std::vector<UINT>{WM_PAINT});
 }
 
 TEST(FrameAutoStatus, StatusBarAndClockOnlyWithTheStyleBit) {
-    const struct {
-        const char* name;
-        bool bar;
-    } cases[] = {{"FRAMEAUTO", true}, {"FRAME", false}};
-    for (const auto& c : cases) {
-        HWND dialog = OpenDialog(c.name);
+    for (const char* name : {"FRAMEAUTO", "FRAME"}) {
+        const bool automatic = name[5] != '\0';
+        HWND dialog = OpenDialog(name);
         HWND bar = GetDlgItem(dialog, STSB_AUTO_BAR);
         SendMessageA(dialog, WM_TIMER, STSB_AUTO_TIMER, 0);
-        SendMessageA(dialog, WM_COMMAND, kButtonId, 0);
-        EXPECT_EQ(KillTimer(dialog, STSB_AUTO_TIMER), c.bar ? TRUE : FALSE) << c.name;
-        if (!c.bar) {
-            EXPECT_EQ(bar, nullptr);
-        } else {
-            char clock[16] = "";
-            GetWindowTextA(GetDlgItem(bar, STSB_AUTO_CLOCK), clock, sizeof clock);
-            EXPECT_NE(clock[0], '\0');
-            char help[64] = "";
-            GetWindowTextA(GetDlgItem(bar, STSB_AUTO_HELP), help, sizeof help);
-            EXPECT_STREQ(help, "Knopf anklicken");
+        SendMessageA(dialog, WM_COMMAND, 101, 0);
+        EXPECT_EQ(KillTimer(dialog, STSB_AUTO_TIMER), automatic) << name;
+        EXPECT_EQ(bar != nullptr, automatic) << name;
+        if (automatic) {
+            char text[64] = "";
+            EXPECT_GT(GetDlgItemTextA(bar, STSB_AUTO_CLOCK, text, sizeof text), 0u);
+            GetDlgItemTextA(bar, STSB_AUTO_HELP, text, sizeof text);
+            EXPECT_STREQ(text, "Knopf anklicken");
         }
         DestroyWindow(dialog);
     }
