@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "controls/checkbutton/checkbutton_layout.h"
+#include "core/text.h"
 #include "quorl32.h"
 
 namespace quorl::checkbutton {
@@ -25,26 +26,7 @@ static_assert(offsetof(CheckButtonData, font) == 16);
 static_assert(offsetof(CheckButtonData, fieldName) == 20);
 static_assert(offsetof(CheckButtonData, owner) == 40);
 static_assert(sizeof(CheckButtonData) == 44);
-static_assert(QCWL_STATE == 4 && QCWL_DATA == 8);
 #endif
-
-// Locks the control's block for the span of one message; false when the
-// window has no block or it cannot be locked.
-class LockedData {
-public:
-    explicit LockedData(HWND window);
-    ~LockedData();
-    LockedData(const LockedData&) = delete;
-    LockedData& operator=(const LockedData&) = delete;
-
-    explicit operator bool() const { return data_ != nullptr; }
-    CheckButtonData* operator->() const { return data_; }
-    CheckButtonData& operator*() const { return *data_; }
-
-private:
-    HLOCAL handle_;
-    CheckButtonData* data_;
-};
 
 inline LONG StyleOf(HWND window) {
     return GetWindowLongA(window, GWL_STYLE);
@@ -56,16 +38,18 @@ inline LONG StateOf(HWND window) {
 // Caption text buffer: at most 254 characters are drawn.
 constexpr int kCaptionBufferSize = 255;
 
-// The picture: mark and caption (not the focus frame, not the background).
-void Paint(HWND window, HDC dc);
+// Drawing; data is null when the control has no block, and then nothing
+// is drawn. The picture: mark and caption (not the focus frame, not the
+// background).
+void Paint(HWND window, const CheckButtonData* data, HDC dc);
 // Paints at once into a window DC, without erasing; used after a change
 // of the state word.
-void RepaintNow(HWND window);
+void RepaintNow(HWND window, CheckButtonData* data);
 // Draws the dotted frame around the caption when focused; otherwise asks
 // for its area to be repainted. dc may be null: then a window DC is used.
-void UpdateFocusFrame(HWND window, HDC dc);
+void UpdateFocusFrame(HWND window, CheckButtonData* data, HDC dc);
 // BWM_PAINTDC: a plain box, crossed when checked, and the caption, in the
 // caller's device context and logical units.
-void PrintRender(HWND window, HDC dc, const RECT& area);
+void PrintRender(HWND window, const CheckButtonData* data, HDC dc, const RECT& area);
 
 } // namespace quorl::checkbutton

@@ -5,28 +5,30 @@
 
 #include <cstddef>
 
+#include "core/geometry.h"
+#include "quorl32_styles.h"
+
 namespace quorl::checkbutton {
 
-// Style bits (low word of the window style); the public header names them
-// QCS_*, the window code checks that both agree.
-constexpr unsigned long kTypeMask = 0x000F;
-constexpr unsigned long kTypeAutoCheckBox = 0x0003;
-constexpr unsigned long kTypeRadio = 0x0004;
-constexpr unsigned long kTypeAutoRadio = 0x0009;
-constexpr unsigned long kStyleLeftText = 0x0020;
-constexpr unsigned long kStyleCenterText = 0x0040;
-constexpr unsigned long kStyleChecked = 0x0080;
-constexpr unsigned long kStyleSharedFont = 0x0100;
-constexpr unsigned long kStyleSetMask = 0x0E00;
-constexpr unsigned long kStyleTabMode = 0x8000;
+// Style bits (low word of the window style).
+constexpr unsigned long kTypeMask = QCS_TYPEMASK;
+constexpr unsigned long kTypeAutoCheckBox = QCS_AUTOCHECKBOX;
+constexpr unsigned long kTypeRadio = QCS_RADIOBUTTON;
+constexpr unsigned long kTypeAutoRadio = QCS_AUTORADIOBUTTON;
+constexpr unsigned long kStyleLeftText = QCS_LEFTTEXT;
+constexpr unsigned long kStyleCenterText = QCS_CENTERTEXT;
+constexpr unsigned long kStyleChecked = QCS_CHECKED;
+constexpr unsigned long kStyleSharedFont = QCS_SHAREDFONT;
+constexpr unsigned long kStyleSetMask = QCS_SETMASK;
+constexpr unsigned long kStyleTabMode = QCS_TABMODE;
 
 // Bits of the control state word.
-constexpr unsigned long kStateDisabled = 0x01;
-constexpr unsigned long kStateFocused = 0x02;
-constexpr unsigned long kStatePushed = 0x04;
-constexpr unsigned long kStateTracking = 0x08;
-constexpr unsigned long kStateOutside = 0x10;
-constexpr unsigned long kStateChecked = 0x20;
+constexpr unsigned long kStateDisabled = QSTATE_DISABLED;
+constexpr unsigned long kStateFocused = QSTATE_FOCUSED;
+constexpr unsigned long kStatePushed = QSTATE_PUSHED;
+constexpr unsigned long kStateTracking = QSTATE_TRACKING;
+constexpr unsigned long kStateOutside = QSTATE_OUTSIDE;
+constexpr unsigned long kStateChecked = QCSTATE_CHECKED;
 
 // Resource ids of the first mark of each kind.
 constexpr int kRadioMarksBase = 0x7300;
@@ -39,23 +41,8 @@ constexpr int kMarkChecked = 2;
 constexpr int kMarkCheckedPressed = 3;
 constexpr int kMarkCount = 4;
 
-// Field name after the comma of the window name: at most 19 characters.
-constexpr std::size_t kFieldNameSize = 20;
-
 enum class ClickAction { NotifyOnly, Toggle, SelectInGroup };
 enum class Alignment { Left, Center, Right };
-
-struct Point {
-    int x;
-    int y;
-};
-
-struct Rect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
 
 inline unsigned long TypeOf(unsigned long style) {
     return style & kTypeMask;
@@ -72,28 +59,23 @@ int MarkBaseId(unsigned long style);
 int MarkIndexOf(unsigned long state);
 
 // Client rectangle (0, 0, right, bottom); markWidth 0 when there is no mark.
-Point MarkPosition(unsigned long style, int clientRight, int markWidth);
-Rect CaptionRect(unsigned long style, int clientRight, int clientBottom, int markWidth);
+PixelPoint MarkPosition(unsigned long style, int clientRight, int markWidth);
+PixelRect CaptionRect(unsigned long style, int clientRight, int clientBottom, int markWidth);
 Alignment CaptionAlignment(unsigned long style);
 
 // The dotted focus frame around the caption. measured is the caption
 // rectangle after measuring the text (left and top kept, width and height
 // of the text). The result is the frame's inclusive corners.
-Rect FocusFrame(unsigned long style, int clientRight, int markWidth, Rect measured);
+PixelRect FocusFrame(unsigned long style, int clientRight, int markWidth, PixelRect measured);
 // Area to repaint so that the dots of a focus frame disappear.
-Rect FocusFrameArea(Rect frame);
+PixelRect FocusFrameArea(PixelRect frame);
 
 // Picture for BWM_PAINTDC in the caller's logical units: the box's two
 // corners (as given to the Rectangle operation) and the caption rectangle.
 struct PrintLayout {
-    Rect box;
-    Rect caption;
+    PixelRect box;
+    PixelRect caption;
 };
-PrintLayout PrintLayoutOf(unsigned long style, Rect given);
-
-// Copies what follows the first comma of a window name into a buffer of
-// kFieldNameSize characters, at most 19 of them, always terminated. A
-// null name or one without a comma gives an empty field name.
-void ExtractFieldName(const char* windowName, char (&fieldName)[kFieldNameSize]);
+PrintLayout PrintLayoutOf(unsigned long style, PixelRect given);
 
 } // namespace quorl::checkbutton

@@ -126,8 +126,6 @@ LRESULT OnControlColour(HDC dc) {
     return reinterpret_cast<LRESULT>(LightGrey());
 }
 
-} // namespace
-
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case BDM_SETBRUSH:
@@ -159,5 +157,18 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     return DefaultPath(window, message, wParam, lParam);
 }
+
+} // namespace
+
+const ClassDescriptor kClass = {
+    BORDLGPLAGIAT_CLASS,
+    kRedrawOnResize,
+    sizeof(WindowLongs),
+    NoBrush,
+    WindowProc,
+    nullptr,
+    nullptr,
+    nullptr,
+};
 
 } // namespace quorl::dialogframe

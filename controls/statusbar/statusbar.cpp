@@ -1,7 +1,6 @@
 #include "controls/statusbar/statusbar.h"
 
 #include "controls/statusbar/statusbar_internal.h"
-#include "core/registration.h"
 
 namespace quorl::statusbar {
 
@@ -50,22 +49,22 @@ StatusResources g_status;
 
 void FillSystemColour(HDC dc, const PixelRect& r, int colourIndex) {
     if (HBRUSH brush = CreateSolidBrush(GetSysColor(colourIndex))) {
-        const RECT area = {r.left, r.top, r.right, r.bottom};
+        const RECT area = ToRect(r);
         FillRect(dc, &area, brush);
         DeleteObject(brush);
     }
 }
 
-void Setup() {
-    CreateStatusFont();
-    if (RegisterLibraryClass(LibraryClass::StatusBar) != 0) {
-        RegisterLibraryClass(LibraryClass::StatusField);
-    }
-}
+// The bar's class carries the status font and metrics.
+const ClassDescriptor kBarClass = {
+    QUSTSB_CLASS,  kRedrawOnResize,  0,       ButtonFaceBrush,
+    BarWindowProc, CreateStatusFont, nullptr, DeleteStatusFont,
+};
 
-void Teardown() {
-    DeleteStatusFont();
-}
+const ClassDescriptor kFieldClass = {
+    QUSTSF_CLASS, kRedrawOnResize, sizeof(FieldLongs), ButtonFaceBrush, FieldWindowProc, nullptr,
+    nullptr,      nullptr,
+};
 
 } // namespace quorl::statusbar
 

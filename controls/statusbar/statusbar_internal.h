@@ -6,6 +6,7 @@
 
 #include "controls/statusbar/statusbar_layout.h"
 #include "core/geometry.h"
+#include "core/rect_convert.h"
 
 namespace quorl::statusbar {
 
@@ -20,5 +21,8 @@ extern StatusResources g_status;
 
 // Fills r with a solid brush of a system colour made for this fill only.
 void FillSystemColour(HDC dc, const PixelRect& r, int colourIndex);
+
+LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK FieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 } // namespace quorl::statusbar

@@ -3,7 +3,6 @@
 
 #include "controls/statusbar/statusbar.h"
 #include "controls/statusbar/statusbar_internal.h"
-#include "core/rect_convert.h"
 
 namespace quorl::statusbar {
 
@@ -45,11 +44,14 @@ HWND NextField(HWND field) {
     return GetWindow(field, GW_HWNDNEXT);
 }
 
-// ---- bar ------------------------------------------------------------------
+} // namespace
+
+namespace bar {
+namespace {
 
 // Shares the bar's width among its fields in three passes over the child
 // windows, then places them in a row.
-LRESULT BarOnSize(HWND bar) {
+LRESULT OnSize(HWND bar) {
     if (FirstField(bar) == nullptr) {
         return 0;
     }
@@ -73,7 +75,7 @@ LRESULT BarOnSize(HWND bar) {
 
 // A light line along the top, a shadow along the bottom; the class
 // background is the button face in between.
-void BarOnPaint(HWND bar) {
+void OnPaint(HWND bar) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(bar, &ps);
     if (dc == nullptr) {
@@ -86,16 +88,20 @@ void BarOnPaint(HWND bar) {
     EndPaint(bar, &ps);
 }
 
-// ---- field ----------------------------------------------------------------
+} // namespace
+} // namespace bar
 
-LRESULT FieldOnGetLong(HWND field, WPARAM index) {
+namespace field {
+namespace {
+
+LRESULT OnGetLong(HWND field, WPARAM index) {
     if (!IsFieldSlot(index)) {
         return 0;
     }
     return GetWindowLongA(field, static_cast<int>(index));
 }
 
-LRESULT FieldOnSetLong(HWND field, WPARAM index, LPARAM value) {
+LRESULT OnSetLong(HWND field, WPARAM index, LPARAM value) {
     if (!IsFieldSlot(index)) {
         return 0;
     }
@@ -106,7 +112,7 @@ LRESULT FieldOnSetLong(HWND field, WPARAM index, LPARAM value) {
 // Nothing changed, nothing repainted: a clock that sets its text every
 // second does not flicker. Bytes are compared as they are, so any change
 // of the text shows.
-void FieldOnSetText(HWND field, LPARAM newText) {
+void OnSetText(HWND field, LPARAM newText) {
     const char* text = newText != 0 ? reinterpret_cast<const char*>(newText) : "";
     char current[kFieldTextSize] = "";
     GetWindowTextA(field, current, sizeof current);
@@ -149,7 +155,7 @@ void DrawFieldText(HDC dc, const PixelRect& client, const char* text) {
     }
 }
 
-LRESULT FieldOnPaint(HWND field) {
+LRESULT OnPaint(HWND field) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(field, &ps);
     if (dc == nullptr) {
@@ -167,35 +173,34 @@ LRESULT FieldOnPaint(HWND field) {
 }
 
 } // namespace
+} // namespace field
 
 LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
-        return BarOnSize(window);
+        return bar::OnSize(window);
     case WM_PAINT:
-        BarOnPaint(window);
-        break;
+        bar::OnPaint(window);
+        return DefWindowProcA(window, message, wParam, lParam);
     default:
-        break;
+        return DefWindowProcA(window, message, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK FieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case STSF_GETLONG:
-        return FieldOnGetLong(window, wParam);
+        return field::OnGetLong(window, wParam);
     case STSF_SETLONG:
-        return FieldOnSetLong(window, wParam, lParam);
+        return field::OnSetLong(window, wParam, lParam);
     case WM_SETTEXT:
-        FieldOnSetText(window, lParam);
-        break;
+        field::OnSetText(window, lParam);
+        return DefWindowProcA(window, message, wParam, lParam);
     case WM_PAINT:
-        return FieldOnPaint(window);
+        return field::OnPaint(window);
     default:
-        break;
+        return DefWindowProcA(window, message, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 } // namespace quorl::statusbar

@@ -10,6 +10,7 @@
 namespace {
 
 using quorl_test::ClientPixel;
+using quorl_test::CountPixels;
 
 constexpr COLORREF kDarkRed = RGB(0x80, 0, 0);
 constexpr COLORREF kDarkGreen = RGB(0, 0x80, 0);
@@ -21,19 +22,7 @@ RECT RectInParent(HWND window) {
     return r;
 }
 
-int CountPixels(HWND window, COLORREF colour) {
-    RECT c;
-    GetClientRect(window, &c);
-    int count = 0;
-    for (int y = 0; y < c.bottom; ++y) {
-        for (int x = 0; x < c.right; ++x) {
-            count += ClientPixel(window, x, y) == colour ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-class StatusBarTest : public ::testing::Test {
+class StatusBarTest : public quorl_test::ControlTest {
 protected:
     HWND Field(int minWidth, int maxWidth) {
         return StsbAddField(bar_, nullptr, 11, minWidth, maxWidth, 0);
@@ -42,7 +31,6 @@ protected:
         EXPECT_EQ(StsbAdjust(parent_.hwnd(), bar_), TRUE);
         quorl_test::PumpMessages();
     }
-    quorl_test::RecordingParent parent_{{}, 400, 300};
     HWND bar_ = StsbCreate(parent_.hwnd(), nullptr, 7);
 };
 
