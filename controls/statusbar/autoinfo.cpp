@@ -73,6 +73,14 @@ void OnHelpRequest(HWND bar, HINSTANCE instance, WPARAM wParam) {
     g_lastHelpId = wParam;
 }
 
+// A graphic button's focus change shows its help text like a command.
+LRESULT OnRegistered(HWND bar, HINSTANCE instance, UINT message, WPARAM wParam) {
+    if (IsRegisteredMessage(g_library.msgFocusNotify, message)) {
+        OnHelpRequest(bar, instance, wParam);
+    }
+    return 0;
+}
+
 } // namespace
 
 } // namespace quorl::statusbar
@@ -81,10 +89,6 @@ extern "C" LRESULT WINAPI StsbAutoInfo(HWND dialog, UINT message, WPARAM wParam,
     using namespace quorl::statusbar;
     HWND bar = GetDlgItem(dialog, STSB_AUTO_BAR);
     auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
-    if (quorl::IsRegisteredMessage(quorl::g_library.msgFocusNotify, message)) {
-        OnHelpRequest(bar, instance, wParam);
-        return 0;
-    }
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog(dialog, instance);
@@ -92,18 +96,17 @@ extern "C" LRESULT WINAPI StsbAutoInfo(HWND dialog, UINT message, WPARAM wParam,
         return StsbAdjust(dialog, bar);
     case WM_TIMER:
         OnTimer(bar, wParam);
-        break;
+        return 0;
     case WM_MENUSELECT:
         OnMenuSelect(bar, instance, wParam);
-        break;
+        return 0;
     case WM_COMMAND:
         OnHelpRequest(bar, instance, wParam);
-        break;
+        return 0;
     case WM_DESTROY:
         KillTimer(dialog, STSB_AUTO_TIMER);
-        break;
+        return 0;
     default:
-        break;
+        return OnRegistered(bar, instance, message, wParam);
     }
-    return 0;
 }
