@@ -17,8 +17,12 @@ constexpr UINT kClockInterval = 1000; // ms
 // last; shared by every dialog of the process.
 WPARAM g_lastHelpId = 0;
 
+// Without a bar the text goes nowhere (a null parent would make the field
+// lookup search among the top-level windows).
 void ShowText(HWND bar, int fieldId, const char* text) {
-    SetWindowTextA(GetDlgItem(bar, fieldId), text);
+    if (bar != nullptr) {
+        SetWindowTextA(GetDlgItem(bar, fieldId), text);
+    }
 }
 
 // A missing string leaves the text empty; a longer one is cut by the load.

@@ -98,9 +98,8 @@ BOOL WINAPI StsbAdjust(HWND parent, HWND bar) {
     RECT client{};
     GetClientRect(parent, &client);
     if (bar != nullptr) {
-        const quorl::statusbar::Placement p =
-            quorl::statusbar::BarPlacement({client.left, client.top, client.right, client.bottom},
-                                           g_status.border.height, g_status.metrics.barHeight);
+        const quorl::statusbar::Placement p = quorl::statusbar::BarPlacement(
+            quorl::ToPixelRect(client), g_status.border.height, g_status.metrics.barHeight);
         MoveWindow(bar, p.x, p.y, p.width, p.height, TRUE);
     }
     return TRUE;
