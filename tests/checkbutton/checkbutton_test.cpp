@@ -20,11 +20,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kGrey = RGB(0xC0, 0xC0, 0xC0);
 constexpr COLORREF kDarkGrey = RGB(0x80, 0x80, 0x80);
 
-HWND Make(const RecordingParent& parent, DWORD style, const char* text = "Feld", int width = 120) {
-    HWND control = parent.child(QUCHECK_CLASS, text, WS_VISIBLE | style, 0, 0, width, 20, kId);
-    UpdateWindow(control);
-    return control;
-}
 LONG State(HWND control) {
     return GetWindowLongA(control, QCWL_STATE);
 }
@@ -61,10 +56,18 @@ Marks MarksOf(HWND control) {
     LocalUnlock(block);
     return marks;
 }
-void Redraw(HWND control) {
-    InvalidateRect(control, nullptr, TRUE);
-    UpdateWindow(control);
-}
+using quorl_test::Redraw;
+
+// The shared fixture; its parent records WM_COMMAND.
+class CheckButtonTest : public quorl_test::ControlTest {
+protected:
+    HWND Make(DWORD style, const char* text = "Feld", int width = 120) {
+        HWND control = parent_.child(QUCHECK_CLASS, text, WS_VISIBLE | style, 0, 0, width, 20, kId);
+        UpdateWindow(control);
+        return control;
+    }
+    RecordingParent& parent = parent_;
+};
 
 // The box mark sits at (0, 2): its inside is white, light grey when pressed.
 COLORREF BoxInside(HWND control) {
@@ -107,9 +110,8 @@ TEST(CheckButton, LibrarySuppliesFourDistinctMarksPerSet) {
 }
 
 // The press itself is the shared push behaviour; here, its pictures.
-TEST(CheckButton, PressedPictureWhileHeldInsideOrOutside) {
-    RecordingParent parent;
-    HWND box = Make(parent, QCS_CHECKBOX);
+TEST_F(CheckButtonTest, PressedPictureWhileHeldInsideOrOutside) {
+    HWND box = Make(QCS_CHECKBOX);
     Send(box, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
     EXPECT_EQ(BoxInside(box), kGrey);
     Send(box, WM_MOUSEMOVE, MK_LBUTTON, At(-3, 5));
@@ -123,16 +125,15 @@ TEST(CheckButton, PressedPictureWhileHeldInsideOrOutside) {
     EXPECT_EQ(Send(box, BM_GETCHECK), 0); // type 2 leaves the check to the application
 }
 
-TEST(CheckButton, EachTypeActsOnItsOwnClick) {
-    RecordingParent parent;
-    HWND box = Make(parent, QCS_CHECKBOX);
+TEST_F(CheckButtonTest, EachTypeActsOnItsOwnClick) {
+    HWND box = Make(QCS_CHECKBOX);
     Click(box);
     Space(box);
     EXPECT_EQ(Send(box, BM_GETCHECK), 0);
     EXPECT_EQ(Count(parent, WM_COMMAND), 2);
 
     parent.clear();
-    HWND toggle = Make(parent, QCS_AUTOCHECKBOX);
+    HWND toggle = Make(QCS_AUTOCHECKBOX);
     Click(toggle);
     EXPECT_EQ(Send(toggle, BM_GETCHECK), 1);
     EXPECT_EQ(Send(toggle, BM_GETSTATE), 0); // checked, not pushed
@@ -143,7 +144,7 @@ TEST(CheckButton, EachTypeActsOnItsOwnClick) {
     // The automatic radio button selects itself on focus and then does not
     // notify the release of the press that gave it the focus.
     parent.clear();
-    HWND radio = Make(parent, QCS_AUTORADIOBUTTON | WS_GROUP);
+    HWND radio = Make(QCS_AUTORADIOBUTTON | WS_GROUP);
     SetFocus(radio);
     EXPECT_EQ(Send(radio, BM_GETCHECK), 1);
     EXPECT_EQ(Count(parent, WM_COMMAND), 1);
@@ -155,38 +156,36 @@ TEST(CheckButton, EachTypeActsOnItsOwnClick) {
     EXPECT_EQ(Count(parent, WM_COMMAND), 2);
 
     parent.clear();
-    HWND plain = Make(parent, QCS_RADIOBUTTON | WS_GROUP);
+    HWND plain = Make(QCS_RADIOBUTTON | WS_GROUP);
     SetFocus(plain);
     EXPECT_EQ(Send(plain, BM_GETCHECK), 0);
     EXPECT_TRUE(parent.messages().empty());
 }
 
-TEST(CheckButton, SetCheckAndTheTabStopOfRadioTypes) {
-    RecordingParent parent;
-    HWND box = Make(parent, QCS_CHECKBOX | WS_TABSTOP);
+TEST_F(CheckButtonTest, SetCheckAndTheTabStopOfRadioTypes) {
+    HWND box = Make(QCS_CHECKBOX | WS_TABSTOP);
     EXPECT_EQ(Send(box, BM_SETCHECK, 2), 0);
     EXPECT_EQ(Send(box, BM_GETCHECK), 1);
     EXPECT_EQ(State(box) & QCSTATE_CHECKED, QCSTATE_CHECKED);
     Send(box, BM_SETCHECK, 0);
     EXPECT_NE(GetWindowLongA(box, GWL_STYLE) & WS_TABSTOP, 0); // check boxes keep theirs
 
-    HWND radio = Make(parent, QCS_RADIOBUTTON | WS_TABSTOP);
+    HWND radio = Make(QCS_RADIOBUTTON | WS_TABSTOP);
     EXPECT_NE(GetWindowLongA(radio, GWL_STYLE) & WS_TABSTOP, 0);
     Send(radio, BM_SETCHECK, 0);
     EXPECT_EQ(GetWindowLongA(radio, GWL_STYLE) & WS_TABSTOP, 0);
     Send(radio, BM_SETCHECK, 1);
     EXPECT_NE(GetWindowLongA(radio, GWL_STYLE) & WS_TABSTOP, 0);
 
-    HWND born = Make(parent, QCS_AUTORADIOBUTTON | QCS_CHECKED);
+    HWND born = Make(QCS_AUTORADIOBUTTON | QCS_CHECKED);
     EXPECT_EQ(Send(born, BM_GETCHECK), 1);
     EXPECT_NE(GetWindowLongA(born, GWL_STYLE) & WS_TABSTOP, 0);
     EXPECT_EQ(Send(born, WM_GETDLGCODE), DLGC_RADIOBUTTON);
     EXPECT_EQ(Send(box, WM_GETDLGCODE), DLGC_BUTTON);
 }
 
-TEST(CheckButton, FocusFramesTheCaption) {
-    RecordingParent parent;
-    HWND box = Make(parent, QCS_CHECKBOX, "Fokus");
+TEST_F(CheckButtonTest, FocusFramesTheCaption) {
+    HWND box = Make(QCS_CHECKBOX, "Fokus");
     SetFocus(box);
     // Caption from x = 18: the frame's left side is at x = 16, dots from y = 2.
     EXPECT_EQ(ClientPixel(box, 16, 2), kBlack);
@@ -196,9 +195,8 @@ TEST(CheckButton, FocusFramesTheCaption) {
     EXPECT_EQ(ClientPixel(box, 16, 2), kGrey);
 }
 
-TEST(CheckButton, DisabledMarkIsHalfTonedAndCaptionShadowed) {
-    RecordingParent parent;
-    HWND box = Make(parent, QCS_AUTOCHECKBOX | QCS_CHECKED | WS_DISABLED, "WMWMWM");
+TEST_F(CheckButtonTest, DisabledMarkIsHalfTonedAndCaptionShadowed) {
+    HWND box = Make(QCS_AUTOCHECKBOX | QCS_CHECKED | WS_DISABLED, "WMWMWM");
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
     // The mark's black inner edge: every other pixel stays grey.
     EXPECT_EQ(ClientPixel(box, 1, 3), kGrey);
@@ -212,15 +210,14 @@ TEST(CheckButton, DisabledMarkIsHalfTonedAndCaptionShadowed) {
     EXPECT_GT(CountPixels(box, {18, 0, 120, 20}, kBlack), 0);
 }
 
-TEST(CheckButton, ThreePlacementsOfTheMark) {
-    RecordingParent parent;
+TEST_F(CheckButtonTest, ThreePlacementsOfTheMark) {
     struct Case {
         DWORD style;
         int markLeft;
     };
     for (const Case& c : {Case{0, 0}, Case{QCS_LEFTTEXT, 87}, Case{QCS_CENTERTEXT, 5},
                           Case{QCS_LEFTTEXT | QCS_CENTERTEXT, 87}}) {
-        HWND box = Make(parent, QCS_CHECKBOX | c.style, "", 100);
+        HWND box = Make(QCS_CHECKBOX | c.style, "", 100);
         EXPECT_EQ(ClientPixel(box, c.markLeft, 2), kDarkGrey) << c.style;
         EXPECT_EQ(ClientPixel(box, c.markLeft + 1, 3), kBlack) << c.style;
         EXPECT_EQ(ClientPixel(box, c.markLeft + 12, 14), kWhite) << c.style;
@@ -232,12 +229,11 @@ TEST(CheckButton, ThreePlacementsOfTheMark) {
         }
     }
     // A set the library does not supply and nobody else has: no mark at all.
-    HWND bare = Make(parent, QCS_CHECKBOX | 0x0600, "", 100);
+    HWND bare = Make(QCS_CHECKBOX | 0x0600, "", 100);
     EXPECT_EQ(CountPixels(bare, kGrey), 100 * 20);
 }
 
-TEST(CheckButton, TabModeReportsToItsOwnerOnly) {
-    RecordingParent parent;
+TEST_F(CheckButtonTest, TabModeReportsToItsOwnerOnly) {
     RecordingParent owner({GSM_TABACTIVATED});
     CheckTabParams params{owner.hwnd(), MAKEINTRESOURCEA(QC_MARKS_CHECKBOX)};
     HWND tab = CreateWindowExA(WS_EX_NOPARENTNOTIFY, QUCHECK_CLASS, "Seite",
@@ -274,9 +270,8 @@ TEST(CheckButton, TabModeReportsToItsOwnerOnly) {
     EXPECT_EQ(owner.messages().size(), 2u);
 }
 
-TEST(CheckButton, FontIsTheCallersUnlessSharedAndOutlivesTheControl) {
-    RecordingParent parent;
-    HWND shared = Make(parent, QCS_CHECKBOX | QCS_SHAREDFONT, "WMWMWM");
+TEST_F(CheckButtonTest, FontIsTheCallersUnlessSharedAndOutlivesTheControl) {
+    HWND shared = Make(QCS_CHECKBOX | QCS_SHAREDFONT, "WMWMWM");
     HWND radio = parent.child(QUCHECK_CLASS, "WMWMWM", WS_VISIBLE | QCS_RADIOBUTTON | QCS_SET_LAMP,
                               0, 30, 120, 20, kId);
     HFONT font = CreateFontA(24, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
@@ -303,10 +298,9 @@ TEST(CheckButton, FontIsTheCallersUnlessSharedAndOutlivesTheControl) {
     DeleteObject(font);
 }
 
-TEST(CheckButton, PaintDCDrawsAPlainPrintPicture) {
-    RecordingParent parent;
-    HWND box = Make(parent, QCS_CHECKBOX, "Drucken");
-    HWND right = Make(parent, QCS_CHECKBOX | QCS_LEFTTEXT | QCS_CHECKED, "Drucken");
+TEST_F(CheckButtonTest, PaintDCDrawsAPlainPrintPicture) {
+    HWND box = Make(QCS_CHECKBOX, "Drucken");
+    HWND right = Make(QCS_CHECKBOX | QCS_LEFTTEXT | QCS_CHECKED, "Drucken");
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HBITMAP surface = CreateCompatibleBitmap(screen, 200, 80);
