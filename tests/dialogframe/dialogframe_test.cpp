@@ -22,8 +22,8 @@ INT_PTR CALLBACK EmptyDialog(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG;
 }
 
-HWND OpenDialog(const char* name) {
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), name, nullptr, EmptyDialog, 0);
+HWND OpenDialog(const char* name, HWND owner = nullptr) {
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), name, owner, EmptyDialog, 0);
     quorl_test::PumpMessages();
     return dialog;
 }
@@ -35,7 +35,7 @@ COLORREF WindowPixel(HWND window, int x, int y) {
     return colour;
 }
 
-class FrameTest : public ::testing::Test {
+class FrameTest : public quorl_test::ControlTest {
 protected:
     void TearDown() override { DestroyWindow(dialog_); }
     COLORREF Face() const { return ClientPixel(dialog_, 5, 150); }
@@ -43,7 +43,7 @@ protected:
         g_seen.clear();
         return SendMessageA(dialog_, message, wParam, lParam);
     }
-    HWND dialog_ = OpenDialog("FRAME");
+    HWND dialog_ = OpenDialog("FRAME", parent_.hwnd());
 };
 
 TEST_F(FrameTest, GreyFaceBrushAndControlColours) {
@@ -142,10 +142,10 @@ TEST_F(FrameTest, MinimisedWithIconPaintsItself) {
     EXPECT_EQ(g_seen, std::vector<UINT>{WM_PAINT});
 }
 
-TEST(FrameAutoStatus, StatusBarAndClockOnlyWithTheStyleBit) {
+TEST_F(FrameTest, StatusBarAndClockOnlyWithTheStyleBit) {
     for (const char* name : {"FRAMEAUTO", "FRAME"}) {
         const BOOL automatic = name[5] != '\0';
-        HWND dialog = OpenDialog(name);
+        HWND dialog = OpenDialog(name, parent_.hwnd());
         SendMessageA(dialog, WM_TIMER, STSB_AUTO_TIMER, 0);
         char clock[16] = "";
         if (HWND bar = GetDlgItem(dialog, STSB_AUTO_BAR)) {

@@ -33,13 +33,13 @@ INT_PTR CALLBACK AutoDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     return message == WM_INITDIALOG;
 }
 
-class AutoInfoTest : public ::testing::Test {
+class AutoInfoTest : public quorl_test::ControlTest {
 protected:
     void TearDown() override { DestroyWindow(dialog_); }
     std::string Text(int id) const { return FieldText(dialog_, id); }
     void Send(UINT message, WPARAM wParam) const { SendMessageA(dialog_, message, wParam, 0); }
     HWND dialog_ =
-        CreateDialogParamA(GetModuleHandleA(nullptr), "AUTOINFO", nullptr, AutoDialog, 0);
+        CreateDialogParamA(GetModuleHandleA(nullptr), "AUTOINFO", parent_.hwnd(), AutoDialog, 0);
 };
 
 std::string Clock(const SYSTEMTIME& t) {
