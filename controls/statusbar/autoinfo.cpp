@@ -91,6 +91,11 @@ LRESULT OnRegistered(HWND bar, HINSTANCE instance, UINT message, WPARAM wParam) 
 
 extern "C" LRESULT WINAPI StsbAutoInfo(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     using namespace quorl::statusbar;
+    // No window, nothing to do: a timer on a null window would be the
+    // thread's and tick forever.
+    if (!IsWindow(dialog)) {
+        return 0;
+    }
     HWND bar = GetDlgItem(dialog, STSB_AUTO_BAR);
     auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
     switch (message) {

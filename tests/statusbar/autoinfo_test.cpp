@@ -74,9 +74,10 @@ TEST_F(AutoInfoTest, BarFieldsAndClock) {
     GetLocalTime(&after);
     const std::string shown = Text(STSB_AUTO_CLOCK);
     EXPECT_TRUE(shown == Clock(before) || shown == Clock(after)) << shown;
-    // WM_DESTROY kills the timer.
+    // WM_DESTROY kills the timer; without a dialog nothing starts.
     StsbAutoInfo(dialog_, WM_DESTROY, 0, 0);
     EXPECT_FALSE(KillTimer(dialog_, STSB_AUTO_TIMER));
+    EXPECT_EQ(StsbAutoInfo(nullptr, WM_INITDIALOG, 0, 0), 0);
 }
 
 // The real menu, driven by keys: open the popup "Datei" (cleared), step
