@@ -160,15 +160,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {
-    BORDLGPLAGIAT_CLASS,
-    kRedrawOnResize,
-    sizeof(WindowLongs),
-    NoBrush,
-    WindowProc,
-    nullptr,
-    nullptr,
-    nullptr,
-};
+const ClassDescriptor kClass = {BORDLGPLAGIAT_CLASS, kRedrawOnResize, sizeof(WindowLongs), NoBrush,
+                                WindowProc};
 
 } // namespace quorl::dialogframe

@@ -56,15 +56,16 @@ void FillSystemColour(HDC dc, const PixelRect& r, int colourIndex) {
 }
 
 // The bar's class carries the status font and metrics.
-const ClassDescriptor kBarClass = {
-    QUSTSB_CLASS,  kRedrawOnResize,  0,       ButtonFaceBrush,
-    BarWindowProc, CreateStatusFont, nullptr, DeleteStatusFont,
-};
+const ClassDescriptor kBarClass = {.name = QUSTSB_CLASS,
+                                   .style = kRedrawOnResize,
+                                   .extraBytes = 0,
+                                   .background = ButtonFaceBrush,
+                                   .procedure = BarWindowProc,
+                                   .setup = CreateStatusFont,
+                                   .teardown = DeleteStatusFont};
 
-const ClassDescriptor kFieldClass = {
-    QUSTSF_CLASS, kRedrawOnResize, sizeof(FieldLongs), ButtonFaceBrush, FieldWindowProc, nullptr,
-    nullptr,      nullptr,
-};
+const ClassDescriptor kFieldClass = {QUSTSF_CLASS, kRedrawOnResize, sizeof(FieldLongs),
+                                     ButtonFaceBrush, FieldWindowProc};
 
 } // namespace quorl::statusbar
 
