@@ -1,13 +1,13 @@
 #include "controls/dialogframe/dialogframe.h"
 
 #include "controls/dialogframe/frame_layout.h"
+#include "core/library.h"
 #include "core/rect_convert.h"
 
 namespace quorl::dialogframe {
 
 namespace {
 
-constexpr COLORREF kControlBackground = RGB(0xC0, 0xC0, 0xC0);
 constexpr int kLineWidth = 1;
 
 HBRUSH LightGrey() {
@@ -27,20 +27,19 @@ LRESULT DefaultPath(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefDlgProcA(frame, message, wParam, lParam);
 }
 
-// Brush, icon and value are the application's; they are kept whole.
-LRESULT StoreSlot(HWND frame, int index, LONG_PTR value) {
+// Brush, icon and value are the application's; they are kept whole. A new
+// brush repaints the face. The setters then take the default path, so the
+// dialog procedure sees them.
+LRESULT OnSet(HWND frame, int index, LONG_PTR value, UINT message, WPARAM wParam, LPARAM lParam) {
     SetWindowLongPtrA(frame, index, value);
-    return 0;
+    if (index == BDWL_BRUSH) {
+        InvalidateRect(frame, nullptr, TRUE);
+    }
+    return DefaultPath(frame, message, wParam, lParam);
 }
 
-LRESULT ReadSlot(HWND frame, int index) {
+LRESULT OnGet(HWND frame, int index) {
     return GetWindowLongPtrA(frame, index);
-}
-
-LRESULT OnSetBrush(HWND frame, WPARAM brush, LPARAM lParam) {
-    StoreSlot(frame, BDWL_BRUSH, static_cast<LONG_PTR>(brush));
-    InvalidateRect(frame, nullptr, TRUE);
-    return DefaultPath(frame, BDM_SETBRUSH, brush, lParam);
 }
 
 HBRUSH BackgroundBrush(HWND frame) {
@@ -122,26 +121,24 @@ LRESULT OnNonClient(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OnControlColour(HDC dc) {
-    SetBkColor(dc, kControlBackground);
+    SetBkColor(dc, kLightGrey);
     return reinterpret_cast<LRESULT>(LightGrey());
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case BDM_SETBRUSH:
-        return OnSetBrush(window, wParam, lParam);
-    case BDM_GETBRUSH:
-        return ReadSlot(window, BDWL_BRUSH);
     case BDM_SETICON:
-        StoreSlot(window, BDWL_ICON, static_cast<LONG_PTR>(wParam));
-        break;
-    case BDM_GETICON:
-        return ReadSlot(window, BDWL_ICON);
+        return OnSet(window, message == BDM_SETBRUSH ? BDWL_BRUSH : BDWL_ICON,
+                     static_cast<LONG_PTR>(wParam), message, wParam, lParam);
     case BDM_SETUSERDATA:
-        StoreSlot(window, BDWL_USER, lParam);
-        break;
+        return OnSet(window, BDWL_USER, lParam, message, wParam, lParam);
+    case BDM_GETBRUSH:
+        return OnGet(window, BDWL_BRUSH);
+    case BDM_GETICON:
+        return OnGet(window, BDWL_ICON);
     case BDM_GETUSERDATA:
-        return ReadSlot(window, BDWL_USER);
+        return OnGet(window, BDWL_USER);
     case WM_PAINT:
         return OnPaint(window, wParam, lParam);
     case WM_ERASEBKGND:
@@ -153,9 +150,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CTLCOLORSTATIC:
         return OnControlColour(reinterpret_cast<HDC>(wParam));
     default:
-        break;
+        return DefaultPath(window, message, wParam, lParam);
     }
-    return DefaultPath(window, message, wParam, lParam);
 }
 
 } // namespace

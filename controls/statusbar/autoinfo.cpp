@@ -27,7 +27,6 @@ void ShowText(HWND bar, int fieldId, const char* text) {
 
 // A missing string leaves the text empty; a longer one is cut by the load.
 void LoadHelp(HINSTANCE instance, UINT id, char (&text)[kHelpTextSize]) {
-    text[0] = '\0';
     if (LoadStringA(instance, id, text, kHelpResourceSize) <= 0) {
         text[0] = '\0';
     }
