@@ -147,6 +147,13 @@ Placement FieldRow::Next(int width) {
     return placement;
 }
 
+EdgeStrips EdgesOf(const PixelRect& r, BorderSize border) {
+    return {{r.left, r.top, r.right, r.top + border.height},
+            {r.left, r.top, r.left + border.width, r.bottom},
+            {r.left, r.bottom - border.height, r.right, r.bottom},
+            {r.right - border.width, r.top, r.right, r.bottom}};
+}
+
 MarkedText SplitMarker(const char* text) {
     if (text == nullptr) {
         return {TextColour::Normal, ""};

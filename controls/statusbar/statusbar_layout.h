@@ -104,6 +104,16 @@ private:
     int height_;
 };
 
+// The border-thin strips along a rectangle's edges, inside it: the bar
+// draws its top and bottom edge, a field all four as its sunken frame.
+struct EdgeStrips {
+    PixelRect top;
+    PixelRect left;
+    PixelRect bottom;
+    PixelRect right;
+};
+EdgeStrips EdgesOf(const PixelRect& r, BorderSize border);
+
 // The text colour a field shows its text in.
 enum class TextColour { Normal, Alert, Hint };
 constexpr char kAlertMarker = '!';

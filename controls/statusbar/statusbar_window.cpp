@@ -81,10 +81,9 @@ void OnPaint(HWND bar) {
     if (dc == nullptr) {
         return;
     }
-    const PixelRect c = ClientOf(bar);
-    const int line = g_status.border.height;
-    FillSystemColour(dc, {c.left, c.top, c.right, c.top + line}, COLOR_WINDOW);
-    FillSystemColour(dc, {c.left, c.bottom - line, c.right, c.bottom}, COLOR_BTNSHADOW);
+    const EdgeStrips edges = EdgesOf(ClientOf(bar), g_status.border);
+    FillSystemColour(dc, edges.top, COLOR_WINDOW);
+    FillSystemColour(dc, edges.bottom, COLOR_BTNSHADOW);
     EndPaint(bar, &ps);
 }
 
@@ -134,12 +133,13 @@ COLORREF TextColourOf(TextColour colour) {
     return GetSysColor(COLOR_BTNTEXT);
 }
 
-void DrawSunkenFrame(HDC dc, const PixelRect& c) {
-    const BorderSize b = g_status.border;
-    FillSystemColour(dc, {c.left, c.top, c.right, c.top + b.height}, COLOR_BTNSHADOW);
-    FillSystemColour(dc, {c.left, c.top, c.left + b.width, c.bottom}, COLOR_BTNSHADOW);
-    FillSystemColour(dc, {c.left, c.bottom - b.height, c.right, c.bottom}, COLOR_WINDOW);
-    FillSystemColour(dc, {c.right - b.width, c.top, c.right, c.bottom}, COLOR_WINDOW);
+// Shadow above and to the left, light below and to the right.
+void DrawSunkenFrame(HDC dc, const PixelRect& client) {
+    const EdgeStrips edges = EdgesOf(client, g_status.border);
+    FillSystemColour(dc, edges.top, COLOR_BTNSHADOW);
+    FillSystemColour(dc, edges.left, COLOR_BTNSHADOW);
+    FillSystemColour(dc, edges.bottom, COLOR_WINDOW);
+    FillSystemColour(dc, edges.right, COLOR_WINDOW);
 }
 
 void DrawFieldText(HDC dc, const PixelRect& client, const char* text) {
