@@ -102,6 +102,10 @@
  * Dialog frame, class "BORDLGPLAGIAT"
  * ------------------------------------------------------------------ */
 
+/* Dialog style bit: every message the frame passes on goes to StsbAutoInfo
+ * first, which gives the dialog a status bar with help texts and a clock. */
+#define BDS_AUTOSTATUS 0x1000L
+
 /* ---------------------------------------------------------------------
  * Status bar, classes "QuStsb" and "QuStsf"
  * ------------------------------------------------------------------ */
