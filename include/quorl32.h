@@ -309,6 +309,29 @@ QUORL32_API LRESULT WINAPI StsbAutoInfo(HWND dialog, UINT message, WPARAM wParam
 #define GSHWL_BLOCK 0                               /* schedule state block (pointer-sized) */
 #define GSHWL_FOCUS (GSHWL_BLOCK + QUORL_WL_HANDLE) /* 1 while the control has the focus */
 
+/* Messages. A valid date has a month 1 to 12, a year QUORL_FIRST_YEAR to
+ * QUORL_LAST_YEAR and a day 1 to the length of its month.
+ * GSHM_GETDATE  lParam: DateRec* holding a valid date; 1 and the control's
+ *               date, 0 (record untouched) otherwise.
+ * GSHM_SETDATE  lParam: const DateRec*; 1 when valid and taken, else 0.
+ * GSHM_SETMARKS lParam: mark text such as "4.12.1995-6.12.1995, 24.12"; the
+ *               bars stay until the next month change; 0.
+ * GSHM_REFRESH  wParam: erase on repaint; lParam: -1 keeps the holiday list,
+ *               anything else reads it again from the profile; 0. */
+#define GSHM_GETDATE  (WM_USER + 1)
+#define GSHM_SETDATE  (WM_USER + 2)
+#define GSHM_SETMARKS (WM_USER + 3)
+#define GSHM_REFRESH  (WM_USER + 6)
+
+/* Notification codes: WM_COMMAND, high word of wParam; lParam the control.
+ * GSHN_DAYCHANGED also ends every successful GSHM_GETDATE and GSHM_SETDATE;
+ * after GSHN_MONTHCHANGED the marks are gone and may be sent again. */
+#define GSHN_DAYCHANGED   5
+#define GSHN_MONTHCHANGED 6
+#define GSHN_DATECHOSEN   7 /* space bar or double-click on a day */
+#define GSHN_SETFOCUS     0x0100
+#define GSHN_KILLFOCUS    0x0200
+
 /* ---------------------------------------------------------------------
  * Dates (ordinals 13 to 15)
  * ------------------------------------------------------------------ */

@@ -113,5 +113,10 @@
 /* ---------------------------------------------------------------------
  * Schedule control, class "GSHED"
  * ------------------------------------------------------------------ */
+/* Window styles. WS_BORDER (a system style) shows the focus as a raised
+ * 3-D frame instead of a dotted rectangle. */
+#define GSHS_SHAREDFONT                                                                            \
+    QUORL_STYLE_SHAREDFONT /* the library's control font, WM_SETFONT ignored                       \
+                            */
 
 #endif /* QUORL32_STYLES_H */
