@@ -9,7 +9,7 @@ set -uo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
 seconds=${1:-60}
 build=${2:-build/native}
-targets=(string_to_date holiday_text date_step core_text)
+targets=(string_to_date holiday_text date_step core_text dialog_template)
 
 for target in "${targets[@]}"; do
     if [ ! -x "$build/fuzz/${target}_fuzz" ]; then
