@@ -12,3 +12,35 @@ if(QUORL_SANITIZE AND NOT WIN32)
                         -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)
 endif()
+
+# quorl_component(NAME [PURE src...] [WINDOWS src...] [USES target...] [INCLUDES path...])
+# One static library per source folder. PURE sources need no window system
+# and build everywhere; WINDOWS sources build only for Windows. USES names
+# the other folders' targets it links; INCLUDES lists what it may include
+# besides its own folder and include/ (a folder "core/" or one header), which
+# the include_rules build step enforces.
+function(quorl_component name)
+    cmake_parse_arguments(C "" "" "PURE;WINDOWS;USES;INCLUDES" ${ARGN})
+    set(sources ${C_PURE})
+    if(WIN32)
+        list(APPEND sources ${C_WINDOWS})
+    endif()
+    if(sources)
+        add_library(${name} STATIC ${sources})
+        set(scope PUBLIC)
+    else()
+        add_library(${name} INTERFACE)
+        set(scope INTERFACE)
+    endif()
+    target_include_directories(${name} ${scope} ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/include)
+    target_link_libraries(${name} ${scope} quorl_warnings ${C_USES})
+    if(WIN32)
+        target_compile_definitions(${name} ${scope} WIN32_LEAN_AND_MEAN NOMINMAX STRICT
+                                                    QUORL32_BUILDING)
+        target_link_libraries(${name} ${scope} user32 gdi32 kernel32)
+    endif()
+    file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    list(JOIN C_INCLUDES "," allowed)
+    set_property(GLOBAL APPEND PROPERTY QUORL_COMPONENTS ${name})
+    set_property(GLOBAL APPEND PROPERTY QUORL_INCLUDE_RULES "${folder}/=${allowed}")
+endfunction()

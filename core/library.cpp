@@ -1,7 +1,5 @@
 #include "core/library.h"
 
-#include "controls/statusbar/statusbar.h"
-#include "core/registration.h"
 #include "core/text.h"
 #include "quorl32.h"
 
@@ -13,14 +11,6 @@ namespace {
 
 constexpr const char* kDefaultFontProfile = "Modern,8,500";
 constexpr int kPointsPerInch = 72;
-
-// The classes registered before the messages, in table order; the status
-// bar's two follow in its own setup step.
-constexpr LibraryClass kMainClasses[] = {
-    LibraryClass::PushButton,  LibraryClass::Gauge,        LibraryClass::TextLabel,
-    LibraryClass::CheckButton, LibraryClass::PageSwitcher, LibraryClass::Schedule,
-    LibraryClass::DialogFrame,
-};
 
 HFONT CreateControlFont() {
     char value[kFontProfileBufferSize];
@@ -45,28 +35,9 @@ void DeleteAndClear(Handle& handle) {
     }
 }
 
-// A failed registration (the class exists from an earlier initialisation)
-// must not lose the atom the page switcher uses as its property name.
-void RememberPageSwitcherAtom(ATOM registered) {
-    if (registered != 0) {
-        g_library.pageSwitcherAtom = registered;
-        return;
-    }
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    const ATOM found =
-        static_cast<ATOM>(GetClassInfoExA(g_library.instance, GSEITE_CLASS, &existing));
-    if (found != 0) {
-        g_library.pageSwitcherAtom = found;
-    }
-}
-
 } // namespace
 
-void InitialiseLibrary() {
-    if (g_library.controlFont != nullptr) {
-        return;
-    }
+void CreateSharedObjects() {
     g_library.controlFont = CreateControlFont();
     if (g_library.darkGreyPen == nullptr) {
         g_library.darkGreyPen = CreatePen(PS_SOLID, 1, kDarkGrey);
@@ -74,29 +45,18 @@ void InitialiseLibrary() {
     if (g_library.lightGreyPen == nullptr) {
         g_library.lightGreyPen = CreatePen(PS_SOLID, 1, kLightGrey);
     }
-
-    ATOM last = 0;
-    for (LibraryClass id : kMainClasses) {
-        last = RegisterLibraryClass(id);
-        if (id == LibraryClass::PageSwitcher) {
-            RememberPageSwitcherAtom(last);
-        }
-    }
-    // The dialog frame is registered last; only its success registers the messages.
-    if (last != 0) {
-        g_library.msgGetFieldName = RegisterWindowMessageA(BWM_GETFIELDNAME_NAME);
-        g_library.msgFocusNotify = RegisterWindowMessageA(BWM_FOCUSNOTIFY_NAME);
-        g_library.msgPaintDC = RegisterWindowMessageA(BWM_PAINTDC_NAME);
-    }
-
-    statusbar::Setup();
 }
 
-void TeardownLibrary() {
+void DeleteSharedObjects() {
     DeleteAndClear(g_library.controlFont);
     DeleteAndClear(g_library.darkGreyPen);
     DeleteAndClear(g_library.lightGreyPen);
-    statusbar::Teardown();
+}
+
+void RegisterLibraryMessages() {
+    g_library.msgGetFieldName = RegisterWindowMessageA(BWM_GETFIELDNAME_NAME);
+    g_library.msgFocusNotify = RegisterWindowMessageA(BWM_FOCUSNOTIFY_NAME);
+    g_library.msgPaintDC = RegisterWindowMessageA(BWM_PAINTDC_NAME);
 }
 
 } // namespace quorl

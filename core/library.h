@@ -14,8 +14,7 @@ struct LibraryState {
     HPEN darkGreyPen = nullptr;
     HPEN lightGreyPen = nullptr;
     LONG referenceCount = 0;
-    ATOM pageSwitcherAtom = 0; // property name used by the page switcher
-    UINT msgGetFieldName = 0;  // 0: not registered, never matched
+    UINT msgGetFieldName = 0; // 0: not registered, never matched
     UINT msgFocusNotify = 0;
     UINT msgPaintDC = 0;
 };
@@ -25,11 +24,12 @@ extern LibraryState g_library;
 constexpr COLORREF kDarkGrey = RGB(0x80, 0x80, 0x80);
 constexpr COLORREF kLightGrey = RGB(0xC0, 0xC0, 0xC0);
 
-// Creates the shared objects and registers classes and messages; does
-// nothing when the control font already exists.
-void InitialiseLibrary();
-// Deletes the shared font, pens and the status font; classes stay.
-void TeardownLibrary();
+// Creates the shared font and pens (the pens only when missing).
+void CreateSharedObjects();
+// Deletes the shared font and pens.
+void DeleteSharedObjects();
+// Registers the three messages by name.
+void RegisterLibraryMessages();
 
 // True when message is the registered message id (an id of 0 never matches).
 inline bool IsRegisteredMessage(UINT id, UINT message) {

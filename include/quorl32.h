@@ -7,18 +7,27 @@
  * load QUORL32.DLL and resolve the functions by name or ordinal.
  *
  * Window longs: numbers are 32 bits (GetWindowLongA); slots holding a
- * handle, pointer or procedure are pointer-sized (GetWindowLongPtrA). On
- * 32-bit Windows every slot is 4 bytes; on 64-bit Windows the handle slots
- * take 8 bytes and the indexes after them move accordingly, as given below.
+ * handle, pointer or procedure are pointer-sized (GetWindowLongPtrA). Each
+ * index is the one before it plus the size of that slot, so on 32-bit
+ * Windows every slot is 4 bytes and on 64-bit Windows the handle slots take
+ * 8 bytes and move the indexes after them.
+ *
+ * Style bits and state bits are in quorl32_styles.h (included here).
  */
 #ifndef QUORL32_H
 #define QUORL32_H
 
 #include <windows.h>
 
+#include "quorl32_styles.h"
+
 #ifdef __cplusplus
 extern "C" {
 #endif
+
+/* Sizes of the two kinds of window-long slot. */
+#define QUORL_WL_NUMBER ((int)sizeof(LONG))
+#define QUORL_WL_HANDLE ((int)sizeof(LONG_PTR))
 
 #ifdef QUORL32_BUILDING
 #define QUORL32_API
@@ -75,17 +84,6 @@ typedef BOOL(WINAPI* QUORL_DLLMAIN_PROC)(HINSTANCE instance, DWORD reason, LPVOI
 /* wParam: device context; asks a check button to draw itself into it. */
 #define BWM_PAINTDC_NAME "BWM_PAINTDC"
 
-/* Style bit shared by the graphic controls: keep the library's control
- * font and ignore WM_SETFONT. */
-#define QUORL_STYLE_SHAREDFONT 0x0100L
-
-/* Bits of the control state word of the two button classes. */
-#define QSTATE_DISABLED 0x01L
-#define QSTATE_FOCUSED  0x02L
-#define QSTATE_PUSHED   0x04L
-#define QSTATE_TRACKING 0x08L
-#define QSTATE_OUTSIDE  0x10L
-
 /* ---------------------------------------------------------------------
  * Palette bitmap loading (ordinal 12)
  * ------------------------------------------------------------------ */
@@ -102,18 +100,8 @@ QUORL32_API BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITM
  * ------------------------------------------------------------------ */
 #define QUORL_CLASS "QUORL"
 
-#define QBWL_STATE 4 /* control state word (QSTATE_* and QBSTATE_*) */
-#define QBWL_DATA  8 /* local memory block (pointer-sized) */
-
-/* Window styles. The low five bits follow the system's push buttons:
- * BS_DEFPUSHBUTTON (1) makes the button the dialog's default button. */
-#define QBS_PICTURE    0x0002L /* picture panel: no frame or caption, scrolls its picture */
-#define QBS_SHAREDFONT QUORL_STYLE_SHAREDFONT /* caption in the library's control font */
-#define QBS_AUTOSCROLL 0x0200L /* slide the picture up and down by itself (timer 1) */
-
-/* Class-specific bits of the control state word. */
-#define QBSTATE_DEFAULT  0x20L /* the dialog's default push button */
-#define QBSTATE_SCROLLUP 0x40L /* automatic scrolling currently moves upward */
+#define QBWL_STATE 4                              /* control state word (QSTATE_* and QBSTATE_*) */
+#define QBWL_DATA  (QBWL_STATE + QUORL_WL_NUMBER) /* local memory block (pointer-sized) */
 
 /* Replaces the picture. wParam: bitmap (HBITMAP), lParam: its palette
  * (HPALETTE) or 0. The button owns and deletes both from then on. */
@@ -157,29 +145,8 @@ QUORL32_API BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITM
  * ------------------------------------------------------------------ */
 #define QUCHECK_CLASS "QUCHECK"
 
-#define QCWL_STATE 4 /* control state word (QSTATE_* and QCSTATE_*) */
-#define QCWL_DATA  8 /* local memory block (pointer-sized) */
-
-/* Style bits (low word of the window style). The type field says how a
- * click acts: an automatic check box toggles, the radio types check
- * themselves and uncheck the rest of their group; any other type only
- * notifies and leaves the check to the application. */
-#define QCS_TYPEMASK        0x000FL
-#define QCS_CHECKBOX        0x0002L /* the application sets the check */
-#define QCS_AUTOCHECKBOX    0x0003L /* a click toggles the check */
-#define QCS_RADIOBUTTON     0x0004L /* a click checks it within its group */
-#define QCS_AUTORADIOBUTTON 0x0009L /* as 4, and gaining the focus clicks it */
-#define QCS_LEFTTEXT        0x0020L /* caption left of the mark, right-aligned */
-#define QCS_CENTERTEXT      0x0040L /* caption centred, mark 5 pixels in */
-#define QCS_CHECKED         0x0080L /* starts checked */
-#define QCS_SHAREDFONT      QUORL_STYLE_SHAREDFONT
-#define QCS_SETMASK         0x0E00L /* added to the base id of the marks */
-#define QCS_SET_LAMP        0x0200L /* radio types: red, green and yellow lamp */
-#define QCS_SET_RAISED      0x0400L /* raised diamond, raised flat box */
-#define QCS_TABMODE         0x8000L /* page-switcher tab, see CheckTabParams */
-
-/* Class-specific bit of the control state word. */
-#define QCSTATE_CHECKED 0x20L
+#define QCWL_STATE 4                              /* control state word (QSTATE_* and QCSTATE_*) */
+#define QCWL_DATA  (QCWL_STATE + QUORL_WL_NUMBER) /* local memory block (pointer-sized) */
 
 /* Mark bitmaps: base + (style & QCS_SETMASK) + state, state 0 unchecked,
  * 1 unchecked and pressed, 2 checked, 3 checked and pressed. Looked up in
@@ -200,49 +167,22 @@ typedef struct CheckTabParams {
  * ------------------------------------------------------------------ */
 #define GAUGE_CLASS "GAUGE"
 
-#define GAUGEWL_RANGE 0 /* position that means 100 % */
-#define GAUGEWL_POS   4 /* current position */
-#define GAUGEWL_FONT  8 /* font for the gauge's text, not owned (pointer-sized) */
+#define GAUGEWL_RANGE 0                                 /* position that means 100 % */
+#define GAUGEWL_POS   (GAUGEWL_RANGE + QUORL_WL_NUMBER) /* current position */
+#define GAUGEWL_FONT  (GAUGEWL_POS + QUORL_WL_NUMBER)   /* text font, not owned (pointer-sized) */
 
 /* Messages, result 0; a change is painted before the message returns. */
 #define GAUGE_SETRANGE (WM_USER + 0)  /* wParam: new range (may be 0 or negative) */
 #define GAUGE_SETPOS   (WM_USER + 4)  /* wParam: new position */
 #define GAUGE_ADDPOS   (WM_USER + 10) /* wParam: signed amount added to the position */
 
-/* Style bits. Without any of them the gauge shows ticks, scale and
- * percentage every 50 %. */
-#define GAUGE_TICKS10 0x01L /* tick marks (and scale numbers) every 10 % */
-#define GAUGE_TICKS25 0x02L /* every 25 % (without GAUGE_TICKS10) */
-#define GAUGE_TICKS50 0x04L /* every 50 % (without the two above) */
-#define GAUGE_SCALE   0x08L /* scale numbers under the bar */
-#define GAUGE_PERCENT 0x10L /* percentage written into the bar */
-
 /* ---------------------------------------------------------------------
  * Text label, class "GTEXT"
  * ------------------------------------------------------------------ */
 #define GTEXT_CLASS "GTEXT"
 
-#define GTWL_FONT 0 /* font for the text, not owned (pointer-sized) */
-#ifdef _WIN64
-#define GTWL_FIELDNAME 8
-#else
-#define GTWL_FIELDNAME 4 /* field-name block or 0 (pointer-sized) */
-#endif
-
-/* Style bits of a label; the page switcher's labels use the same bits.
- * The first four are DrawText's DT_CENTER, DT_RIGHT, DT_VCENTER and
- * DT_SINGLELINE. */
-#define GTS_CENTER     0x0001L /* centre the text horizontally */
-#define GTS_RIGHT      0x0002L /* align the text to the right */
-#define GTS_VCENTER    0x0004L /* centre vertically (with GTS_SINGLELINE) */
-#define GTS_SINGLELINE 0x0020L /* one line, filled with the background colour */
-#define GTS_RAISED     0x0040L /* raised 3-D box (with GTS_BOX or GTS_HEADING) */
-#define GTS_SHAREDFONT 0x0100L /* the library's control font, WM_SETFONT ignored */
-#define GTS_BOX        0x0400L /* 3-D box around the label, sunken unless GTS_RAISED */
-#define GTS_HEADING    0x0800L /* 3-D box under the first line; single line: rules */
-#define GTS_TOPLINE    0x1000L /* black line along the top edge, no background */
-#define GTS_LEFTLINE   0x2000L /* black line along the left edge, no background */
-#define GTS_GROUP      0x4000L /* etched group frame titled with the text */
+#define GTWL_FONT      0 /* font for the text, not owned (pointer-sized) */
+#define GTWL_FIELDNAME (GTWL_FONT + QUORL_WL_HANDLE) /* field-name block or 0 (pointer-sized) */
 
 /* ---------------------------------------------------------------------
  * Page switcher, class "GSEITE"
@@ -253,14 +193,9 @@ typedef struct CheckTabParams {
  * wParam: the tab window; lParam: low 16 bits of the tab window handle. */
 #define GSM_TABACTIVATED (WM_USER + 0x141)
 
-#define GSWL_BLOCK 4 /* control block (pointer-sized) */
-#ifdef _WIN64
-#define GSWL_OLDPROC  12
-#define GSWL_HOOKDATA 20
-#else
-#define GSWL_OLDPROC  8  /* the hooked dialog's previous procedure (pointer-sized) */
-#define GSWL_HOOKDATA 12 /* data of the page hook being called (pointer-sized) */
-#endif
+#define GSWL_BLOCK    4                                /* control block (pointer-sized) */
+#define GSWL_OLDPROC  (GSWL_BLOCK + QUORL_WL_HANDLE)   /* the hooked dialog's previous procedure */
+#define GSWL_HOOKDATA (GSWL_OLDPROC + QUORL_WL_HANDLE) /* data of the page hook being called */
 
 /* ---------------------------------------------------------------------
  * Dialog frame, class "BORDLGPLAGIAT"
@@ -268,16 +203,12 @@ typedef struct CheckTabParams {
 #define BORDLGPLAGIAT_CLASS "BORDLGPLAGIAT"
 
 /* The dialog manager owns the first bytes of a dialog's extra bytes: 30 on
- * 32-bit Windows, 48 on 64-bit Windows. The frame's slots follow. */
-#ifdef _WIN64
-#define BDWL_BRUSH 48
-#define BDWL_ICON  56
-#define BDWL_USER  64
-#else
-#define BDWL_BRUSH 30 /* background brush, 0 = LTGRAY_BRUSH (pointer-sized) */
-#define BDWL_ICON  34 /* icon drawn while minimised, 0 = none (pointer-sized) */
-#define BDWL_USER  38 /* the application's own value (pointer-sized) */
-#endif
+ * 32-bit Windows, 48 on 64-bit Windows (it keeps a pointer at offset 24
+ * there). The frame's slots follow. */
+#define QUORL_DIALOG_MANAGER_BYTES (QUORL_WL_HANDLE == 8 ? 48 : 30)
+#define BDWL_BRUSH                 QUORL_DIALOG_MANAGER_BYTES /* background, 0 = LTGRAY_BRUSH (pointer-sized) */
+#define BDWL_ICON                  (BDWL_BRUSH + QUORL_WL_HANDLE) /* icon drawn while minimised, 0 = none */
+#define BDWL_USER                  (BDWL_ICON + QUORL_WL_HANDLE) /* the application's own value */
 
 /* ---------------------------------------------------------------------
  * Status bar, classes "QuStsb" and "QuStsf" (ordinals 7 to 11)
@@ -285,9 +216,9 @@ typedef struct CheckTabParams {
 #define QUSTSB_CLASS "QuStsb"
 #define QUSTSF_CLASS "QuStsf"
 
-#define STSFWL_MINWIDTH 0 /* minimum width in pixels */
-#define STSFWL_MAXWIDTH 4 /* maximum width in pixels, 0 = none */
-#define STSFWL_WIDTH    8 /* current width, set by the bar's layout */
+#define STSFWL_MINWIDTH 0                                   /* minimum width in pixels */
+#define STSFWL_MAXWIDTH (STSFWL_MINWIDTH + QUORL_WL_NUMBER) /* maximum width, 0 = none */
+#define STSFWL_WIDTH    (STSFWL_MAXWIDTH + QUORL_WL_NUMBER) /* current width, set by the bar */
 
 QUORL32_API HWND WINAPI StsbCreate(HWND parent, HINSTANCE instance, int id);
 QUORL32_API BOOL WINAPI StsbAdjust(HWND parent, HWND bar);
@@ -301,12 +232,8 @@ QUORL32_API LRESULT WINAPI StsbAutoInfo(HWND dialog, UINT message, WPARAM wParam
  * ------------------------------------------------------------------ */
 #define GSHED_CLASS "GSHED"
 
-#define GSHWL_BLOCK 0 /* schedule state block (pointer-sized) */
-#ifdef _WIN64
-#define GSHWL_FOCUS 8
-#else
-#define GSHWL_FOCUS 4 /* 1 while the control has the focus */
-#endif
+#define GSHWL_BLOCK 0                               /* schedule state block (pointer-sized) */
+#define GSHWL_FOCUS (GSHWL_BLOCK + QUORL_WL_HANDLE) /* 1 while the control has the focus */
 
 /* ---------------------------------------------------------------------
  * Dates (ordinals 13 to 15)

@@ -106,8 +106,7 @@ HPALETTE ButtonPalette(HWND window) {
 }
 
 LRESULT ButtonOnCreate(HWND window, const CREATESTRUCTA* create) {
-    HLOCAL handle = LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, sizeof(ButtonBlock));
-    SetWindowLongPtrA(window, QBWL_DATA, reinterpret_cast<LONG_PTR>(handle));
+    LocalBlock<ButtonBlock>::Create(window, QBWL_DATA);
     const LONG style = ButtonStyle(window);
     if (LockedBlock block(window); block) {
         ButtonChoosePicture(window, *block.get());
@@ -134,10 +133,7 @@ LRESULT ButtonOnNcDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
         ButtonDeletePicture(*block.get());
     }
     KillTimer(window, kAutoScrollTimer);
-    if (auto handle = reinterpret_cast<HLOCAL>(GetWindowLongPtrA(window, QBWL_DATA))) {
-        LocalFree(handle);
-        SetWindowLongPtrA(window, QBWL_DATA, 0);
-    }
+    LocalBlock<ButtonBlock>::Destroy(window, QBWL_DATA);
     return DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
 }
 
@@ -328,17 +324,15 @@ LRESULT ButtonOnGetFieldName(HWND window, UINT message, WPARAM size, LPARAM buff
     return kFieldNameCopied;
 }
 
-} // namespace
-
-LockedBlock::LockedBlock(HWND window)
-    : handle_(reinterpret_cast<HLOCAL>(GetWindowLongPtrA(window, QBWL_DATA))),
-      block_(handle_ != nullptr ? static_cast<ButtonBlock*>(LocalLock(handle_)) : nullptr) {}
-
-LockedBlock::~LockedBlock() {
-    if (block_ != nullptr) {
-        LocalUnlock(handle_);
+// The library's registered messages; anything else goes to the default procedure.
+LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
+        return ButtonOnGetFieldName(window, message, wParam, lParam);
     }
+    return DefWindowProcA(window, message, wParam, lParam);
 }
+
+} // namespace
 
 LONG ButtonState(HWND window) {
     return GetWindowLongA(window, QBWL_STATE);
@@ -357,10 +351,9 @@ void ButtonChangeStateAndRepaint(HWND window, LONG mask, bool set) {
     ReleaseDC(window, dc);
 }
 
+namespace {
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
-        return ButtonOnGetFieldName(window, message, wParam, lParam);
-    }
     switch (message) {
     case WM_CREATE:
         return ButtonOnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
@@ -422,8 +415,15 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_PALETTECHANGED:
         return ButtonOnPaletteChanged(window, wParam);
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return OnRegisteredOrDefault(window, message, wParam, lParam);
     }
 }
+
+} // namespace
+
+const ClassDescriptor kClass = {
+    QUORL_CLASS, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush, WindowProc, nullptr,
+    nullptr,     nullptr,
+};
 
 } // namespace quorl::button

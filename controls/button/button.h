@@ -3,18 +3,25 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
+#include "core/class_descriptor.h"
+#include "core/window_longs.h"
 #include "quorl32.h"
 
 namespace quorl::button {
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+extern const ClassDescriptor kClass;
 
-// Extra window bytes: 32-bit numbers keep 4 bytes, handle slots are pointer-sized.
-constexpr int kExtraBytes = static_cast<int>(QBWL_DATA + sizeof(HLOCAL));
-#ifdef _WIN64
-static_assert(kExtraBytes == 16);
-#else
-static_assert(kExtraBytes == 12);
-#endif
+#pragma pack(push, 1)
+struct WindowLongs {
+    LONG reserved;
+    LONG state;  // QSTATE_* and QBSTATE_*
+    HLOCAL data; // the button's block
+};
+#pragma pack(pop)
+static_assert(offsetof(WindowLongs, state) == QBWL_STATE);
+static_assert(offsetof(WindowLongs, data) == QBWL_DATA);
+static_assert(Win32Is(QBWL_DATA, 8) && Win32Is(sizeof(WindowLongs), 12));
 
 } // namespace quorl::button

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 
+#include "core/local_block.h"
 #include "quorl32.h"
 
 namespace quorl::button {
@@ -54,24 +55,12 @@ static_assert(offsetof(ButtonBlock, scrollY) == 20);
 static_assert(offsetof(ButtonBlock, captionSize) == 24);
 static_assert(offsetof(ButtonBlock, fieldName) == 28);
 static_assert(sizeof(ButtonBlock) == 48);
-static_assert(QBWL_STATE == 4 && QBWL_DATA == 8);
 #endif
 
-// Locks the button's block for the span of one message; block() is null
-// when the block is missing or cannot be locked.
-class LockedBlock {
-public:
-    explicit LockedBlock(HWND window);
-    ~LockedBlock();
-    LockedBlock(const LockedBlock&) = delete;
-    LockedBlock& operator=(const LockedBlock&) = delete;
-    ButtonBlock* get() const { return block_; }
-    ButtonBlock* operator->() const { return block_; }
-    explicit operator bool() const { return block_ != nullptr; }
-
-private:
-    HLOCAL handle_;
-    ButtonBlock* block_;
+// The button's block, locked for the span of one message; null when the
+// block is missing or cannot be locked.
+struct LockedBlock : LocalBlock<ButtonBlock> {
+    explicit LockedBlock(HWND window) : LocalBlock(window, QBWL_DATA) {}
 };
 
 LONG ButtonState(HWND window);

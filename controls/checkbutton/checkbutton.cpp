@@ -12,14 +12,6 @@ namespace quorl::checkbutton {
 
 namespace {
 
-static_assert(QCS_TYPEMASK == kTypeMask && QCS_AUTOCHECKBOX == kTypeAutoCheckBox &&
-              QCS_RADIOBUTTON == kTypeRadio && QCS_AUTORADIOBUTTON == kTypeAutoRadio);
-static_assert(QCS_LEFTTEXT == kStyleLeftText && QCS_CENTERTEXT == kStyleCenterText &&
-              QCS_CHECKED == kStyleChecked && QCS_SHAREDFONT == kStyleSharedFont &&
-              QCS_SETMASK == kStyleSetMask && QCS_TABMODE == kStyleTabMode);
-static_assert(QSTATE_DISABLED == kStateDisabled && QSTATE_FOCUSED == kStateFocused &&
-              QSTATE_PUSHED == kStatePushed && QSTATE_TRACKING == kStateTracking &&
-              QSTATE_OUTSIDE == kStateOutside && QCSTATE_CHECKED == kStateChecked);
 static_assert(QC_MARKS_RADIO == kRadioMarksBase && QC_MARKS_CHECKBOX == kCheckBoxMarksBase);
 static_assert(GSM_TABACTIVATED == 0x0541);
 static_assert(QCWL_STATE == kStateWordIndex);
@@ -168,8 +160,7 @@ LRESULT CheckOnCreate(HWND window, LPARAM lParam) {
     // A name given as a resource ordinal is no text.
     const char* name = IS_INTRESOURCE(create.lpszName) ? nullptr : create.lpszName;
 
-    HLOCAL block = LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, sizeof(CheckButtonData));
-    SetWindowLongPtrA(window, QCWL_DATA, reinterpret_cast<LONG_PTR>(block));
+    LocalBlock<CheckButtonData>::Create(window, QCWL_DATA);
     if (LockedData data{window}) {
         LoadMarks(window, create, *data);
         data->font = (style & kStyleSharedFont) != 0
@@ -255,10 +246,7 @@ LRESULT CheckOnNcDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
             data->marks[i] = nullptr;
         }
     }
-    if (HLOCAL block = reinterpret_cast<HLOCAL>(GetWindowLongPtrA(window, QCWL_DATA))) {
-        LocalFree(block);
-        SetWindowLongPtrA(window, QCWL_DATA, 0);
-    }
+    LocalBlock<CheckButtonData>::Destroy(window, QCWL_DATA);
     return DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
 }
 
@@ -332,16 +320,15 @@ LRESULT CheckOnPaintDC(HWND window, WPARAM dc, LPARAM area) {
     return kPaintDCAnswer;
 }
 
-} // namespace
-
-LockedData::LockedData(HWND window)
-    : handle_(reinterpret_cast<HLOCAL>(GetWindowLongPtrA(window, QCWL_DATA))),
-      data_(handle_ != nullptr ? static_cast<CheckButtonData*>(LocalLock(handle_)) : nullptr) {}
-
-LockedData::~LockedData() {
-    if (data_ != nullptr) {
-        LocalUnlock(handle_);
+// The library's registered messages; anything else goes to the default procedure.
+LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
+        return CheckOnGetFieldName(window, message, wParam, lParam);
     }
+    if (IsRegisteredMessage(g_library.msgPaintDC, message)) {
+        return CheckOnPaintDC(window, wParam, lParam);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -390,15 +377,15 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_LBUTTONUP:
         return CheckOnLButtonUp(window);
     default:
-        break;
+        return OnRegisteredOrDefault(window, message, wParam, lParam);
     }
-    if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
-        return CheckOnGetFieldName(window, message, wParam, lParam);
-    }
-    if (IsRegisteredMessage(g_library.msgPaintDC, message)) {
-        return CheckOnPaintDC(window, wParam, lParam);
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
 }
+
+} // namespace
+
+const ClassDescriptor kClass = {
+    QUCHECK_CLASS, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush, WindowProc, nullptr,
+    nullptr,       nullptr,
+};
 
 } // namespace quorl::checkbutton

@@ -3,18 +3,25 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
+#include "core/class_descriptor.h"
+#include "core/window_longs.h"
 #include "quorl32.h"
 
 namespace quorl::checkbutton {
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+extern const ClassDescriptor kClass;
 
-// Extra window bytes: 32-bit numbers keep 4 bytes, handle slots are pointer-sized.
-constexpr int kExtraBytes = static_cast<int>(QCWL_DATA + sizeof(HLOCAL));
-#ifdef _WIN64
-static_assert(kExtraBytes == 16);
-#else
-static_assert(kExtraBytes == 12);
-#endif
+#pragma pack(push, 1)
+struct WindowLongs {
+    LONG reserved;
+    LONG state;  // QSTATE_* and QCSTATE_*
+    HLOCAL data; // the control's block
+};
+#pragma pack(pop)
+static_assert(offsetof(WindowLongs, state) == QCWL_STATE);
+static_assert(offsetof(WindowLongs, data) == QCWL_DATA);
+static_assert(Win32Is(QCWL_DATA, 8) && Win32Is(sizeof(WindowLongs), 12));
 
 } // namespace quorl::checkbutton

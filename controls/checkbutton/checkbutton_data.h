@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "controls/checkbutton/checkbutton_layout.h"
+#include "core/local_block.h"
 #include "quorl32.h"
 
 namespace quorl::checkbutton {
@@ -25,25 +26,12 @@ static_assert(offsetof(CheckButtonData, font) == 16);
 static_assert(offsetof(CheckButtonData, fieldName) == 20);
 static_assert(offsetof(CheckButtonData, owner) == 40);
 static_assert(sizeof(CheckButtonData) == 44);
-static_assert(QCWL_STATE == 4 && QCWL_DATA == 8);
 #endif
 
-// Locks the control's block for the span of one message; false when the
+// The control's block, locked for the span of one message; false when the
 // window has no block or it cannot be locked.
-class LockedData {
-public:
-    explicit LockedData(HWND window);
-    ~LockedData();
-    LockedData(const LockedData&) = delete;
-    LockedData& operator=(const LockedData&) = delete;
-
-    explicit operator bool() const { return data_ != nullptr; }
-    CheckButtonData* operator->() const { return data_; }
-    CheckButtonData& operator*() const { return *data_; }
-
-private:
-    HLOCAL handle_;
-    CheckButtonData* data_;
+struct LockedData : LocalBlock<CheckButtonData> {
+    explicit LockedData(HWND window) : LocalBlock(window, QCWL_DATA) {}
 };
 
 inline LONG StyleOf(HWND window) {

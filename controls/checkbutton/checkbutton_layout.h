@@ -5,28 +5,29 @@
 
 #include <cstddef>
 
+#include "quorl32_styles.h"
+
 namespace quorl::checkbutton {
 
-// Style bits (low word of the window style); the public header names them
-// QCS_*, the window code checks that both agree.
-constexpr unsigned long kTypeMask = 0x000F;
-constexpr unsigned long kTypeAutoCheckBox = 0x0003;
-constexpr unsigned long kTypeRadio = 0x0004;
-constexpr unsigned long kTypeAutoRadio = 0x0009;
-constexpr unsigned long kStyleLeftText = 0x0020;
-constexpr unsigned long kStyleCenterText = 0x0040;
-constexpr unsigned long kStyleChecked = 0x0080;
-constexpr unsigned long kStyleSharedFont = 0x0100;
-constexpr unsigned long kStyleSetMask = 0x0E00;
-constexpr unsigned long kStyleTabMode = 0x8000;
+// Style bits (low word of the window style).
+constexpr unsigned long kTypeMask = QCS_TYPEMASK;
+constexpr unsigned long kTypeAutoCheckBox = QCS_AUTOCHECKBOX;
+constexpr unsigned long kTypeRadio = QCS_RADIOBUTTON;
+constexpr unsigned long kTypeAutoRadio = QCS_AUTORADIOBUTTON;
+constexpr unsigned long kStyleLeftText = QCS_LEFTTEXT;
+constexpr unsigned long kStyleCenterText = QCS_CENTERTEXT;
+constexpr unsigned long kStyleChecked = QCS_CHECKED;
+constexpr unsigned long kStyleSharedFont = QCS_SHAREDFONT;
+constexpr unsigned long kStyleSetMask = QCS_SETMASK;
+constexpr unsigned long kStyleTabMode = QCS_TABMODE;
 
 // Bits of the control state word.
-constexpr unsigned long kStateDisabled = 0x01;
-constexpr unsigned long kStateFocused = 0x02;
-constexpr unsigned long kStatePushed = 0x04;
-constexpr unsigned long kStateTracking = 0x08;
-constexpr unsigned long kStateOutside = 0x10;
-constexpr unsigned long kStateChecked = 0x20;
+constexpr unsigned long kStateDisabled = QSTATE_DISABLED;
+constexpr unsigned long kStateFocused = QSTATE_FOCUSED;
+constexpr unsigned long kStatePushed = QSTATE_PUSHED;
+constexpr unsigned long kStateTracking = QSTATE_TRACKING;
+constexpr unsigned long kStateOutside = QSTATE_OUTSIDE;
+constexpr unsigned long kStateChecked = QCSTATE_CHECKED;
 
 // Resource ids of the first mark of each kind.
 constexpr int kRadioMarksBase = 0x7300;

@@ -3,29 +3,31 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
+#include "core/class_descriptor.h"
+#include "core/window_longs.h"
 #include "quorl32.h"
 
 namespace quorl::dialogframe {
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+extern const ClassDescriptor kClass;
 
-// The dialog manager's share of a dialog's extra bytes. MinGW's
+// The dialog manager's share of a dialog's extra bytes comes first. MinGW's
 // DLGWINDOWEXTRA says 30 for both targets, but on 64-bit Windows the dialog
 // manager keeps a pointer at offset 24, so its share is 48 there.
-#ifdef _WIN64
-constexpr int kDialogManagerBytes = 48;
-#else
-constexpr int kDialogManagerBytes = 30;
-#endif
-static_assert(BDWL_BRUSH == kDialogManagerBytes);
-static_assert(BDWL_ICON == BDWL_BRUSH + static_cast<int>(sizeof(HBRUSH)));
-static_assert(BDWL_USER == BDWL_ICON + static_cast<int>(sizeof(HICON)));
-
-constexpr int kExtraBytes = static_cast<int>(BDWL_USER + sizeof(LONG_PTR));
-#ifdef _WIN64
-static_assert(kExtraBytes == 72);
-#else
-static_assert(kExtraBytes == 42);
-#endif
+#pragma pack(push, 1)
+struct WindowLongs {
+    BYTE dialogManager[QUORL_DIALOG_MANAGER_BYTES];
+    HBRUSH brush;
+    HICON icon;
+    LONG_PTR user;
+};
+#pragma pack(pop)
+static_assert(offsetof(WindowLongs, brush) == BDWL_BRUSH);
+static_assert(offsetof(WindowLongs, icon) == BDWL_ICON);
+static_assert(offsetof(WindowLongs, user) == BDWL_USER);
+static_assert(Win32Is(BDWL_BRUSH, 30) && Win32Is(BDWL_ICON, 34) && Win32Is(BDWL_USER, 38) &&
+              Win32Is(sizeof(WindowLongs), 42));
 
 } // namespace quorl::dialogframe

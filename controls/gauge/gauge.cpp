@@ -9,25 +9,9 @@ namespace quorl::gauge {
 
 namespace {
 
-// The gauge's data as it lies in its extra bytes.
-struct GaugeRecord {
-    LONG range;
-    LONG position;
-    HFONT font; // not owned
-};
-static_assert(offsetof(GaugeRecord, range) == GAUGEWL_RANGE);
-static_assert(offsetof(GaugeRecord, position) == GAUGEWL_POS);
-static_assert(offsetof(GaugeRecord, font) == GAUGEWL_FONT);
-static_assert(sizeof(GaugeRecord) == kExtraBytes);
-#ifndef _WIN64
-static_assert(GAUGEWL_RANGE == 0 && GAUGEWL_POS == 4 && GAUGEWL_FONT == 8);
-static_assert(sizeof(GaugeRecord) == 12);
-#endif
 // The range and position messages name the window long they set.
 static_assert(GAUGE_SETRANGE - WM_USER == GAUGEWL_RANGE);
 static_assert(GAUGE_SETPOS - WM_USER == GAUGEWL_POS);
-static_assert(GAUGE_TICKS10 == kTicks10 && GAUGE_TICKS25 == kTicks25 && GAUGE_TICKS50 == kTicks50 &&
-              GAUGE_SCALE == kScale && GAUGE_PERCENT == kPercent);
 
 constexpr LONG kInitialRange = 100;
 constexpr LONG kInitialPosition = 0;
@@ -39,7 +23,7 @@ constexpr UINT kCentredFormat = DT_CENTER | DT_VCENTER;
 constexpr UINT kScaleFormat = 0;
 constexpr int kLineWidth = 1;
 
-GaugeRecord ReadGauge(HWND window) {
+WindowLongs ReadGauge(HWND window) {
     return {GetWindowLongA(window, GAUGEWL_RANGE), GetWindowLongA(window, GAUGEWL_POS),
             reinterpret_cast<HFONT>(GetWindowLongPtrA(window, GAUGEWL_FONT))};
 }
@@ -113,7 +97,7 @@ void DrawScale(HDC dc, const GaugeLayout& layout, const PixelRect& client) {
 }
 
 void PaintGauge(HWND window, HDC dc) {
-    const GaugeRecord record = ReadGauge(window);
+    const WindowLongs record = ReadGauge(window);
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     HGDIOBJ previousFont = record.font != nullptr ? SelectObject(dc, record.font) : nullptr;
 
@@ -225,8 +209,6 @@ LRESULT GaugeOnAddPosition(HWND window, WPARAM amount) {
                            static_cast<LONG>(position + static_cast<DWORD>(amount)));
 }
 
-} // namespace
-
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
@@ -249,5 +231,12 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return DefWindowProcA(window, message, wParam, lParam);
     }
 }
+
+} // namespace
+
+const ClassDescriptor kClass = {
+    GAUGE_CLASS, kRedrawOnResize, sizeof(WindowLongs), WindowColourBrush, WindowProc, nullptr,
+    nullptr,     nullptr,
+};
 
 } // namespace quorl::gauge

@@ -6,15 +6,16 @@
 #include <cstddef>
 
 #include "core/geometry.h"
+#include "quorl32_styles.h"
 
 namespace quorl::gauge {
 
 // Style bits of the gauge (the low byte of its window style).
-constexpr unsigned kTicks10 = 0x01;
-constexpr unsigned kTicks25 = 0x02;
-constexpr unsigned kTicks50 = 0x04;
-constexpr unsigned kScale = 0x08;
-constexpr unsigned kPercent = 0x10;
+constexpr unsigned kTicks10 = GAUGE_TICKS10;
+constexpr unsigned kTicks25 = GAUGE_TICKS25;
+constexpr unsigned kTicks50 = GAUGE_TICKS50;
+constexpr unsigned kScale = GAUGE_SCALE;
+constexpr unsigned kPercent = GAUGE_PERCENT;
 constexpr unsigned kTickBits = kTicks10 | kTicks25 | kTicks50;
 constexpr unsigned kPartBits = kTickBits | kScale | kPercent;
 

@@ -3,18 +3,24 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
+#include "core/class_descriptor.h"
+#include "core/window_longs.h"
 #include "quorl32.h"
 
 namespace quorl::schedule {
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+extern const ClassDescriptor kClass;
 
-// Extra window bytes: 32-bit numbers keep 4 bytes, handle slots are pointer-sized.
-constexpr int kExtraBytes = static_cast<int>(GSHWL_FOCUS + sizeof(LONG));
-#ifdef _WIN64
-static_assert(kExtraBytes == 12);
-#else
-static_assert(kExtraBytes == 8);
-#endif
+#pragma pack(push, 1)
+struct WindowLongs {
+    HLOCAL block;
+    LONG focus;
+};
+#pragma pack(pop)
+static_assert(offsetof(WindowLongs, block) == GSHWL_BLOCK);
+static_assert(offsetof(WindowLongs, focus) == GSHWL_FOCUS);
+static_assert(Win32Is(GSHWL_FOCUS, 4) && Win32Is(sizeof(WindowLongs), 8));
 
 } // namespace quorl::schedule

@@ -1,8 +1,8 @@
 #include "controls/statusbar/statusbar.h"
 
-#include "core/registration.h"
-
 namespace quorl::statusbar {
+
+namespace {
 
 // Stand-ins until the bar's own behaviour is built: the window system's defaults.
 LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -13,13 +13,21 @@ LRESULT CALLBACK FieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void Setup() {
-    if (RegisterLibraryClass(LibraryClass::StatusBar) != 0) {
-        RegisterLibraryClass(LibraryClass::StatusField);
-    }
-}
+// The status font and metrics, once the bar is built.
+void CreateStatusFont() {}
+void DeleteStatusFont() {}
 
-void Teardown() {}
+} // namespace
+
+const ClassDescriptor kBarClass = {
+    QUSTSB_CLASS,  kRedrawOnResize,  0,       ButtonFaceBrush,
+    BarWindowProc, CreateStatusFont, nullptr, DeleteStatusFont,
+};
+
+const ClassDescriptor kFieldClass = {
+    QUSTSF_CLASS, kRedrawOnResize, sizeof(FieldLongs), ButtonFaceBrush, FieldWindowProc, nullptr,
+    nullptr,      nullptr,
+};
 
 } // namespace quorl::statusbar
 

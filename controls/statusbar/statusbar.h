@@ -3,21 +3,29 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
+#include "core/class_descriptor.h"
+#include "core/window_longs.h"
 #include "quorl32.h"
 
 namespace quorl::statusbar {
 
-LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK FieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The bar's class carries the status font: made at every initialisation
+// (its setup hook), deleted with the library's shared objects (teardown).
+extern const ClassDescriptor kBarClass;
+extern const ClassDescriptor kFieldClass;
 
-constexpr int kBarExtraBytes = 0;
-constexpr int kFieldExtraBytes = static_cast<int>(STSFWL_WIDTH + sizeof(LONG));
-static_assert(kFieldExtraBytes == 12);
-
-// Last step of the library initialisation: the status font and metrics,
-// then the two classes (the field class only when the bar class registered).
-void Setup();
-// Part of the library teardown: deletes the status font.
-void Teardown();
+#pragma pack(push, 1)
+struct FieldLongs {
+    LONG minWidth;
+    LONG maxWidth;
+    LONG width;
+};
+#pragma pack(pop)
+static_assert(offsetof(FieldLongs, minWidth) == STSFWL_MINWIDTH);
+static_assert(offsetof(FieldLongs, maxWidth) == STSFWL_MAXWIDTH);
+static_assert(offsetof(FieldLongs, width) == STSFWL_WIDTH);
+static_assert(sizeof(FieldLongs) == 12);
 
 } // namespace quorl::statusbar

@@ -5,22 +5,23 @@
 #pragma once
 
 #include "core/geometry.h"
+#include "quorl32_styles.h"
 
 namespace quorl::textlabel {
 
 // Style bits of a label (and of a page switcher's painted label). The first
 // four are DrawText's format bits of the same value.
-constexpr unsigned kCentre = 0x0001;
-constexpr unsigned kRight = 0x0002;
-constexpr unsigned kVCentre = 0x0004;
-constexpr unsigned kSingleLine = 0x0020;
-constexpr unsigned kRaised = 0x0040;
-constexpr unsigned kSharedFont = 0x0100;
-constexpr unsigned kBox = 0x0400;
-constexpr unsigned kHeading = 0x0800;
-constexpr unsigned kTopLine = 0x1000;
-constexpr unsigned kLeftLine = 0x2000;
-constexpr unsigned kGroup = 0x4000;
+constexpr unsigned kCentre = GTS_CENTER;
+constexpr unsigned kRight = GTS_RIGHT;
+constexpr unsigned kVCentre = GTS_VCENTER;
+constexpr unsigned kSingleLine = GTS_SINGLELINE;
+constexpr unsigned kRaised = GTS_RAISED;
+constexpr unsigned kSharedFont = GTS_SHAREDFONT;
+constexpr unsigned kBox = GTS_BOX;
+constexpr unsigned kHeading = GTS_HEADING;
+constexpr unsigned kTopLine = GTS_TOPLINE;
+constexpr unsigned kLeftLine = GTS_LEFTLINE;
+constexpr unsigned kGroup = GTS_GROUP;
 
 // DrawText format of the multi-line path: the label's own format bits plus
 // word break (0x10) and tab expansion (0x40); measuring adds 0x400.

@@ -13,22 +13,6 @@ namespace quorl::textlabel {
 
 namespace {
 
-// The label's data as it lies in its extra bytes.
-struct LabelRecord {
-    HFONT font;       // not owned
-    HLOCAL fieldName; // owned; null when the label has no field name
-};
-static_assert(offsetof(LabelRecord, font) == GTWL_FONT);
-static_assert(offsetof(LabelRecord, fieldName) == GTWL_FIELDNAME);
-static_assert(sizeof(LabelRecord) == kExtraBytes);
-#ifndef _WIN64
-static_assert(GTWL_FONT == 0 && GTWL_FIELDNAME == 4 && sizeof(LabelRecord) == 8);
-#endif
-static_assert(GTS_CENTER == kCentre && GTS_RIGHT == kRight && GTS_VCENTER == kVCentre &&
-              GTS_SINGLELINE == kSingleLine && GTS_RAISED == kRaised &&
-              GTS_SHAREDFONT == kSharedFont && GTS_BOX == kBox && GTS_HEADING == kHeading &&
-              GTS_TOPLINE == kTopLine && GTS_LEFTLINE == kLeftLine && GTS_GROUP == kGroup);
-static_assert(kSharedFont == QUORL_STYLE_SHAREDFONT);
 static_assert(DT_CENTER == kCentre && DT_RIGHT == kRight && DT_VCENTER == kVCentre &&
               DT_SINGLELINE == kSingleLine && (DT_WORDBREAK | DT_EXPANDTABS) == kWordBreakAndTabs &&
               DT_CALCRECT == kCalcRect);
@@ -37,7 +21,7 @@ constexpr COLORREF kEnabledTextColour = RGB(0, 0, 0);
 constexpr COLORREF kBackgroundColour = RGB(0xC0, 0xC0, 0xC0);
 constexpr int kTextBufferSize = 256; // a label shows at most 255 characters
 
-LabelRecord ReadLabel(HWND window) {
+WindowLongs ReadLabel(HWND window) {
     return {reinterpret_cast<HFONT>(GetWindowLongPtrA(window, GTWL_FONT)),
             reinterpret_cast<HLOCAL>(GetWindowLongPtrA(window, GTWL_FIELDNAME))};
 }
@@ -116,7 +100,7 @@ LRESULT LabelOnPaint(HWND window) {
     if (dc == nullptr) {
         return 0;
     }
-    const LabelRecord record = ReadLabel(window);
+    const WindowLongs record = ReadLabel(window);
     RECT client;
     GetClientRect(window, &client);
     char text[kTextBufferSize] = "";
@@ -169,7 +153,13 @@ LRESULT LabelOnGetFieldName(HWND window, UINT message, WPARAM size, LPARAM buffe
     return 1;
 }
 
-} // namespace
+// The library's registered messages; anything else goes to the default procedure.
+LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
+        return LabelOnGetFieldName(window, message, wParam, lParam);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -192,11 +182,15 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETDLGCODE:
         return DLGC_STATIC;
     default:
-        if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
-            return LabelOnGetFieldName(window, message, wParam, lParam);
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
+        return OnRegisteredOrDefault(window, message, wParam, lParam);
     }
 }
+
+} // namespace
+
+const ClassDescriptor kClass = {
+    GTEXT_CLASS, kRedrawOnResize, sizeof(WindowLongs), NoBrush, WindowProc, nullptr,
+    nullptr,     nullptr,
+};
 
 } // namespace quorl::textlabel

@@ -3,18 +3,24 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
+#include "core/class_descriptor.h"
+#include "core/window_longs.h"
 #include "quorl32.h"
 
 namespace quorl::textlabel {
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+extern const ClassDescriptor kClass;
 
-// Extra window bytes: 32-bit numbers keep 4 bytes, handle slots are pointer-sized.
-constexpr int kExtraBytes = static_cast<int>(GTWL_FIELDNAME + sizeof(HLOCAL));
-#ifdef _WIN64
-static_assert(kExtraBytes == 16);
-#else
-static_assert(kExtraBytes == 8);
-#endif
+#pragma pack(push, 1)
+struct WindowLongs {
+    HFONT font;       // not owned
+    HLOCAL fieldName; // owned; null when the label has no field name
+};
+#pragma pack(pop)
+static_assert(offsetof(WindowLongs, font) == GTWL_FONT);
+static_assert(offsetof(WindowLongs, fieldName) == GTWL_FIELDNAME);
+static_assert(Win32Is(GTWL_FIELDNAME, 4) && Win32Is(sizeof(WindowLongs), 8));
 
 } // namespace quorl::textlabel

@@ -52,26 +52,4 @@ void Redraw(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-std::vector<COLORREF> Snapshot(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    std::vector<COLORREF> pixels;
-    HDC dc = GetDC(window);
-    for (int y = 0; y < client.bottom; ++y) {
-        for (int x = 0; x < client.right; ++x) {
-            pixels.push_back(GetPixel(dc, x, y));
-        }
-    }
-    ReleaseDC(window, dc);
-    return pixels;
-}
-
-int CountPixels(HWND window, COLORREF colour) {
-    int count = 0;
-    for (COLORREF c : Snapshot(window)) {
-        count += c == colour ? 1 : 0;
-    }
-    return count;
-}
-
 } // namespace button_test

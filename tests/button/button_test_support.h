@@ -54,8 +54,7 @@ Expected ExpectedLayout(int width, int height, int pictureWidth, const char* cap
 // Paints the window now, erasing first, as a WM_PAINT would.
 void Redraw(HWND window);
 
-// The client area read pixel by pixel, row by row.
-std::vector<COLORREF> Snapshot(HWND window);
-int CountPixels(HWND window, COLORREF colour);
+using quorl_test::CountPixels;
+using quorl_test::Snapshot;
 
 } // namespace button_test

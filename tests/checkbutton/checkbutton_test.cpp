@@ -9,6 +9,7 @@
 #include "tests/common/win_test.h"
 
 using quorl_test::ClientPixel;
+using quorl_test::CountPixels;
 using quorl_test::RecordingParent;
 
 namespace {
@@ -47,18 +48,6 @@ int Count(const RecordingParent& parent, UINT message) {
     for (const auto& m : parent.messages()) {
         n += m.message == message ? 1 : 0;
     }
-    return n;
-}
-// Pixels of a rectangle of the client area equal to a colour.
-int CountPixels(HWND control, int left, int top, int right, int bottom, COLORREF colour) {
-    HDC dc = GetDC(control);
-    int n = 0;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) {
-            n += GetPixel(dc, x, y) == colour ? 1 : 0;
-        }
-    }
-    ReleaseDC(control, dc);
     return n;
 }
 // A copy of the control's private record, read through its handle.
@@ -295,13 +284,13 @@ TEST(CheckButton, DisabledMarkIsHalfTonedAndCaptionShadowed) {
     // The mark's black inner edge: every other pixel stays grey.
     EXPECT_EQ(ClientPixel(box, 1, 3), kGrey);
     EXPECT_EQ(ClientPixel(box, 2, 3), kBlack);
-    EXPECT_GT(CountPixels(box, 18, 0, 120, 20, shadow), 0);
-    EXPECT_EQ(CountPixels(box, 18, 0, 120, 20, kBlack), 0);
+    EXPECT_GT(CountPixels(box, {18, 0, 120, 20}, shadow), 0);
+    EXPECT_EQ(CountPixels(box, {18, 0, 120, 20}, kBlack), 0);
 
     EnableWindow(box, TRUE);
     EXPECT_EQ(ClientPixel(box, 1, 3), kBlack);
-    EXPECT_EQ(CountPixels(box, 18, 0, 120, 20, shadow), 0);
-    EXPECT_GT(CountPixels(box, 18, 0, 120, 20, kBlack), 0);
+    EXPECT_EQ(CountPixels(box, {18, 0, 120, 20}, shadow), 0);
+    EXPECT_GT(CountPixels(box, {18, 0, 120, 20}, kBlack), 0);
 }
 
 TEST(CheckButton, ThreePlacementsOfTheMark) {

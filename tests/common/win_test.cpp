@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace quorl_test {
 
@@ -73,11 +74,84 @@ void PumpMessages() {
     }
 }
 
+ControlTest::ControlTest(std::vector<UINT> watch, int width, int height)
+    : parent_(std::move(watch), width, height) {}
+
+HWND ControlTest::Make(const char* className, const char* text, DWORD style, const RECT& at, int id,
+                       HINSTANCE instance) {
+    HWND control = parent_.child(className, text, WS_VISIBLE | style, at.left, at.top,
+                                 at.right - at.left, at.bottom - at.top, id, instance);
+    PumpMessages();
+    return control;
+}
+
+std::vector<RecordedMessage> ControlTest::Recorded(UINT message) const {
+    std::vector<RecordedMessage> found;
+    for (const RecordedMessage& m : parent_.messages()) {
+        if (m.message == message) {
+            found.push_back(m);
+        }
+    }
+    return found;
+}
+
+void ControlTest::Press(HWND control, int x, int y) {
+    SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+}
+
+void ControlTest::Move(HWND control, int x, int y) {
+    SendMessageA(control, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
+}
+
+void ControlTest::Release(HWND control, int x, int y) {
+    SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void ControlTest::KeyDown(HWND control, WPARAM key) {
+    SendMessageA(control, WM_KEYDOWN, key, 0);
+}
+
+void ControlTest::KeyUp(HWND control, WPARAM key) {
+    SendMessageA(control, WM_KEYUP, key, 0);
+}
+
 COLORREF ClientPixel(HWND window, int x, int y) {
     HDC dc = GetDC(window);
     const COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(window, dc);
     return colour;
+}
+
+std::vector<COLORREF> Snapshot(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    std::vector<COLORREF> pixels;
+    HDC dc = GetDC(window);
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            pixels.push_back(GetPixel(dc, x, y));
+        }
+    }
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+int CountPixels(HWND window, const RECT& area, COLORREF colour) {
+    HDC dc = GetDC(window);
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            count += GetPixel(dc, x, y) == colour ? 1 : 0;
+        }
+    }
+    ReleaseDC(window, dc);
+    return count;
+}
+
+int CountPixels(HWND window, COLORREF colour) {
+    RECT client;
+    GetClientRect(window, &client);
+    return CountPixels(window, client, colour);
 }
 
 HMODULE LibraryModule() {

@@ -1,9 +1,11 @@
 // Shared fixtures for tests that drive the library's windows under Wine:
-// a parent window that records what its children send it, pixel reading,
-// in-memory dialog templates and message pumping.
+// a parent window that records what its children send it, the one test
+// fixture, pixel reading, in-memory dialog templates and message pumping.
 #pragma once
 
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
@@ -50,8 +52,36 @@ private:
 // Handles every pending message of this thread.
 void PumpMessages();
 
+// The fixture of the Windows tests: a recording parent to create the
+// controls under test in, and the mouse and key input a user gives.
+class ControlTest : public ::testing::Test {
+protected:
+    explicit ControlTest(std::vector<UINT> watch = {WM_COMMAND}, int width = 400, int height = 300);
+
+    // Creates a visible child of the parent and lets it paint.
+    HWND Make(const char* className, const char* text, DWORD style, const RECT& at, int id,
+              HINSTANCE instance = nullptr);
+    // The recorded messages of one number, in order.
+    std::vector<RecordedMessage> Recorded(UINT message) const;
+
+    static void Press(HWND control, int x, int y);   // left button down
+    static void Move(HWND control, int x, int y);    // mouse move, button held
+    static void Release(HWND control, int x, int y); // left button up
+    static void KeyDown(HWND control, WPARAM key);
+    static void KeyUp(HWND control, WPARAM key);
+
+    RecordingParent parent_;
+};
+
 // Reads a pixel of a window's client area through a fresh window DC.
 COLORREF ClientPixel(HWND window, int x, int y);
+
+// The client area read pixel by pixel, row by row.
+std::vector<COLORREF> Snapshot(HWND window);
+// Pixels of one colour in a part of the client area (right and bottom
+// exclusive), or in all of it.
+int CountPixels(HWND window, const RECT& area, COLORREF colour);
+int CountPixels(HWND window, COLORREF colour);
 
 // Module handle of QUORL32.DLL as loaded in this process.
 HMODULE LibraryModule();

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "controls/statusbar/statusbar.h"
+#include "controls/pageswitcher/pageswitcher.h"
 #include "core/library.h"
-#include "core/registration.h"
+#include "dll/library_setup.h"
 #include "quorl32.h"
 
 namespace {
@@ -54,14 +54,15 @@ void UnregisterAll() {
     }
 }
 
-// Takes a class name before the library can, so that its registration fails.
-bool RegisterSquatter(const char* name) {
+// Takes a class name before the library can, so that its registration fails;
+// returns the squatter's atom.
+ATOM RegisterSquatter(const char* name) {
     WNDCLASSA squatter{};
     squatter.style = CS_GLOBALCLASS;
     squatter.lpfnWndProc = DefWindowProcA;
     squatter.hInstance = g_library.instance;
     squatter.lpszClassName = name;
-    return RegisterClassA(&squatter) != 0;
+    return RegisterClassA(&squatter);
 }
 
 class Library : public testing::Test {
@@ -226,20 +227,23 @@ TEST_F(Library, RegistersTheThreeMessagesByName) {
 
 TEST_F(Library, ReinitialisationKeepsThePageSwitcherAtom) {
     quorl::InitialiseLibrary();
-    const ATOM first = g_library.pageSwitcherAtom;
+    const ATOM first = quorl::pageswitcher::PropertyAtom();
     EXPECT_NE(first, 0);
     const UINT fieldName = g_library.msgGetFieldName;
 
     quorl::TeardownLibrary();
     quorl::InitialiseLibrary(); // every registration fails now: the classes exist
-    EXPECT_EQ(g_library.pageSwitcherAtom, first);
+    EXPECT_EQ(quorl::pageswitcher::PropertyAtom(), first);
     EXPECT_EQ(g_library.msgGetFieldName, fieldName);
 
-    // Even a lost value is found again from the registered class.
+    // A failed registration takes the atom of the class that is registered.
     quorl::TeardownLibrary();
-    g_library.pageSwitcherAtom = 0;
+    UnregisterAll();
+    const ATOM squatter = RegisterSquatter("GSEITE");
+    ASSERT_NE(squatter, 0);
     quorl::InitialiseLibrary();
-    EXPECT_EQ(g_library.pageSwitcherAtom, first);
+    EXPECT_EQ(quorl::pageswitcher::PropertyAtom(), squatter);
+    UnregisterAll();
 }
 
 TEST_F(Library, FailedFrameRegistrationLeavesTheMessagesUnregistered) {

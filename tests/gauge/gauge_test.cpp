@@ -14,6 +14,7 @@ namespace {
 
 using quorl::PixelRect;
 using quorl_test::ClientPixel;
+using quorl_test::CountPixels;
 using quorl_test::PumpMessages;
 using quorl_test::RecordingParent;
 
@@ -55,16 +56,8 @@ quorl::gauge::GaugeLayout LayoutOf(HWND gauge, HFONT font = nullptr) {
                                      GetWindowTextLengthA(gauge) > 0, x.cx, x.cy);
 }
 
-int CountPixels(HWND window, const PixelRect& r, COLORREF colour) {
-    HDC dc = GetDC(window);
-    int count = 0;
-    for (int y = r.top; y < r.bottom; ++y) {
-        for (int x = r.left; x < r.right; ++x) {
-            count += GetPixel(dc, x, y) == colour ? 1 : 0;
-        }
-    }
-    ReleaseDC(window, dc);
-    return count;
+RECT R(const PixelRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
 }
 
 int MiddleRow(const PixelRect& r) {
@@ -253,7 +246,7 @@ TEST_F(GaugeTest, PartsFollowTheStyle) {
         EXPECT_EQ(ClientPixel(gauge, l.barRect.left, MiddleRow(l.barRect)), Frame());
         const PixelRect inside = {l.barRect.left + 6, l.barRect.top + 6, l.barRect.right - 6,
                                   l.barRect.bottom - 6};
-        EXPECT_EQ(CountPixels(gauge, inside, kBlack) > 0, c.percent);
+        EXPECT_EQ(CountPixels(gauge, R(inside), kBlack) > 0, c.percent);
         if (c.ticks) {
             for (int i = 0; i < c.marks; ++i) {
                 const int x = quorl::gauge::TickX(l.tickRect, i, c.marks - 1);
@@ -267,14 +260,14 @@ TEST_F(GaugeTest, PartsFollowTheStyle) {
             EXPECT_NE(ClientPixel(gauge, between, l.tickRect.top), kBlack);
         }
         const PixelRect below = {0, l.barRect.bottom, 300, 90};
-        const int underBar = CountPixels(gauge, below, kBlack);
+        const int underBar = CountPixels(gauge, R(below), kBlack);
         EXPECT_EQ(underBar > 0, c.ticks || c.scale);
         if (c.scale) {
-            EXPECT_GT(CountPixels(gauge, l.scaleRow, kBlack), 0);
+            EXPECT_GT(CountPixels(gauge, R(l.scaleRow), kBlack), 0);
             EXPECT_GE(l.scaleRow.top, (c.ticks ? l.tickRect.bottom : l.barRect.bottom));
         }
         // Nothing above the bar without a title.
-        EXPECT_EQ(CountPixels(gauge, {0, 0, 300, l.barRect.top}, kBlack), 0);
+        EXPECT_EQ(CountPixels(gauge, R(PixelRect{0, 0, 300, l.barRect.top}), kBlack), 0);
         DestroyWindow(gauge);
     }
 }
@@ -291,16 +284,16 @@ TEST_F(GaugeTest, TitleStandsAboveAndLowersTheBar) {
     EXPECT_EQ(plain.barHeight - titled.barHeight, 2 * plain.gap + x.cy);
     EXPECT_EQ(ClientPixel(gauge, titled.barRect.left, MiddleRow(titled.barRect)), Frame());
     EXPECT_EQ(ClientPixel(gauge, titled.barRect.left + 10, titled.barRect.top), Frame());
-    const int titlePixels = CountPixels(gauge, titled.titleRect, kBlack);
+    const int titlePixels = CountPixels(gauge, R(titled.titleRect), kBlack);
     EXPECT_GT(titlePixels, 0);
 
     // A shorter title replaces the longer one completely.
     SetWindowTextA(gauge, "i");
     PumpMessages();
-    const int replaced = CountPixels(gauge, titled.titleRect, kBlack);
+    const int replaced = CountPixels(gauge, R(titled.titleRect), kBlack);
     DestroyWindow(gauge);
     HWND fresh = Create(0, 300, 100, "i");
-    EXPECT_EQ(replaced, CountPixels(fresh, titled.titleRect, kBlack));
+    EXPECT_EQ(replaced, CountPixels(fresh, R(titled.titleRect), kBlack));
     EXPECT_LT(replaced, titlePixels);
 }
 

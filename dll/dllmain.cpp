@@ -1,6 +1,7 @@
 // Entry point of QUORL32.DLL. The load initialises the library without
 // touching the InitQuorl reference count; it never refuses to load.
 #include "core/library.h"
+#include "dll/library_setup.h"
 #include "dates/holidays.h"
 #include "quorl32.h"
 

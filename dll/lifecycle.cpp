@@ -1,6 +1,7 @@
 // Explicit initialisation and shutdown. The count is plain memory: callers
 // must not race InitQuorl against ExitQuorl from several threads.
 #include "core/library.h"
+#include "dll/library_setup.h"
 #include "quorl32.h"
 
 extern "C" {
