@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/geometry.h"
+#include "quorl32_styles.h"
 
 namespace quorl::pageswitcher {
 
@@ -19,8 +20,8 @@ constexpr int kMaxPages = 10;
 constexpr int kTabRowHeight = 26;
 
 // Template items at or with these values are special.
-constexpr std::uint32_t kLabelId = 0xFFFE;
-constexpr std::uint32_t kAnchorBit = 0x00040000;
+constexpr std::uint32_t kLabelId = GS_LABEL_ID;
+constexpr std::uint32_t kAnchorBit = GS_ANCHOR;
 constexpr std::uint32_t kVisibleBit = 0x10000000;
 constexpr std::uint32_t kGroupBit = 0x00020000;
 
