@@ -44,7 +44,8 @@ def main():
     os.makedirs(outdir, exist_ok=True)
     with tempfile.TemporaryDirectory() as tmp:
         res_path = os.path.join(tmp, "seeds.res")
-        subprocess.run([windres, rc, "-O", "res", "-o", res_path], check=True)
+        include = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "include")
+        subprocess.run([windres, "-I", include, rc, "-O", "res", "-o", res_path], check=True)
         with open(res_path, "rb") as f:
             res = f.read()
     for name, data in dialogs(res):
