@@ -465,6 +465,7 @@ void OnEraseBackground(HWND window, HDC dc) {
 // with it.
 LRESULT OnDestroy(HWND window, Block& block) {
     if (!block) {
+        Block::Destroy(window, GSWL_BLOCK); // one that could not be locked
         return 0;
     }
     for (int i = 0; i < block->pageCount; ++i) {
@@ -477,11 +478,10 @@ LRESULT OnDestroy(HWND window, Block& block) {
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CREATE) {
-        return OnCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
-    }
-    Block block(window, GSWL_BLOCK);
+    Block block(window, GSWL_BLOCK); // none yet at WM_CREATE
     switch (message) {
+    case WM_CREATE:
+        return OnCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case GSM_ADDPAGES:
         return OnAddPages(window, block.get(), reinterpret_cast<HINSTANCE>(wParam),
                           reinterpret_cast<const char*>(lParam));

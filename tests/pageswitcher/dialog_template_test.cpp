@@ -68,49 +68,6 @@ std::vector<DialogItem> ReadAll(const std::vector<std::uint8_t>& bytes) {
     return items;
 }
 
-TEST(DialogTemplate, ClassicHeaderAndItems) {
-    Bytes t = ClassicHeader(0x80C800C0 | kDsSetFont, 3, "Adresse");
-    ClassicItem(t, 0x50010000, 5, 6, 40, 14, 101, 0x80, "OK");
-    // A class by name with creation data, then a painted label.
-    t.Align().U32(0x50000009).U32(0).U16(-3).U16(7).U16(30).U16(10).U16(102);
-    t.Str("QUCHECK")
-        .Str("Stra\xDF"
-             "e")
-        .U16(3)
-        .Raw(3, 0xAB);
-    ClassicItem(t, 0x00040021, 0, 0, 50, 8, 0xFFFE, 0x82, "Name:");
-
-    DialogTemplateReader reader(t.b.data(), t.b.size());
-    ASSERT_TRUE(reader.valid());
-    EXPECT_FALSE(reader.header().extended);
-    EXPECT_EQ(reader.header().itemCount, 3);
-    EXPECT_TRUE(reader.header().hasFont);
-    EXPECT_EQ(reader.header().pointSize, 8);
-    EXPECT_STREQ(reader.header().faceName, "MS Sans Serif");
-    EXPECT_STREQ(reader.header().caption, "Adresse");
-
-    const auto items = ReadAll(t.b);
-    ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[0].style, 0x50010000u);
-    EXPECT_EQ(items[0].x, 5);
-    EXPECT_EQ(items[0].cy, 14);
-    EXPECT_EQ(items[0].id, 101u);
-    EXPECT_STREQ(items[0].className, "Button");
-    EXPECT_STREQ(items[0].title, "OK");
-    EXPECT_EQ(items[0].creationSize, 0u);
-
-    EXPECT_EQ(items[1].x, -3);
-    EXPECT_STREQ(items[1].className, "QUCHECK");
-    EXPECT_STREQ(items[1].title, "Stra\xDF"
-                                 "e");
-    ASSERT_EQ(items[1].creationSize, 3u);
-    EXPECT_EQ(items[1].creationData[2], 0xAB);
-
-    EXPECT_EQ(items[2].id, 0xFFFEu);
-    EXPECT_STREQ(items[2].className, "Static");
-    EXPECT_EQ(items[2].style, 0x00040021u);
-}
-
 TEST(DialogTemplate, ExtendedFormReadsHelpIdExStyleStyleAnd32BitIds) {
     Bytes t;
     t.U16(1).U16(0xFFFF).U32(77).U32(0x20000).U32(0x80C80040).U16(1);
@@ -145,7 +102,13 @@ TEST(DialogTemplate, OrdinalsAndUnknownClasses) {
     ClassicItem(t, 0x50000003, 0, 0, 10, 10, 2, 0x82, "");
     t.b.resize(t.b.size() - 4); // replace the empty title and data size
     t.Ordinal(300).U16(0);
-    ClassicItem(t, 0x50000000, 0, 0, 10, 10, 3, 0x85, "");
+    // A class by name, a Latin-1 title, a negative position, creation data.
+    t.Align().U32(0x50000009).U32(0).U16(-3).U16(7).U16(30).U16(10).U16(3);
+    t.Str("QUCHECK")
+        .Str("Stra\xDF"
+             "e")
+        .U16(3)
+        .Raw(3, 0xAB);
 
     DialogTemplateReader reader(t.b.data(), t.b.size());
     EXPECT_STREQ(reader.header().caption, "Seite");
@@ -155,7 +118,12 @@ TEST(DialogTemplate, OrdinalsAndUnknownClasses) {
     EXPECT_STREQ(items[0].title, "unknown");
     EXPECT_TRUE(items[1].hasClass);
     EXPECT_STREQ(items[1].title, "#300");
-    EXPECT_STREQ(items[2].className, "ComboBox");
+    EXPECT_EQ(items[2].x, -3);
+    EXPECT_STREQ(items[2].className, "QUCHECK");
+    EXPECT_STREQ(items[2].title, "Stra\xDF"
+                                 "e");
+    ASSERT_EQ(items[2].creationSize, 3u);
+    EXPECT_EQ(items[2].creationData[2], 0xAB);
 }
 
 TEST(DialogTemplate, LongTextsAndDataAreCutToTheirBuffers) {
