@@ -3,7 +3,7 @@
 in it as one file, the bytes an application's module holds: the seed corpus
 of the template reader's fuzz target.
 
-    tools/dialog_seeds.py RC OUTDIR [WINDRES]
+    tools/dialog_seeds.py tests/pageswitcher/pages.rc fuzz/seeds/pageswitcher_template
 """
 import os
 import struct

@@ -277,13 +277,16 @@ INSTANTIATE_TEST_SUITE_P(
                     Removal{1, 1, "ADRESSE", {{GSN_PAGEREMOVED, 2}, {GSN_PAGECHANGED, 0}}},
                     Removal{0, 0, "KONTO", {{GSN_PAGEREMOVED, 2}, {GSN_PAGECHANGED, 0}}}));
 
+// In a hidden dialog, which removal must not make visible.
 TEST_F(PageSwitcherTest, RemovingDownToOnePageAndToNone) {
+    ShowWindow(dialog_, SW_HIDE);
     HWND s = Switcher("ADRESSE+KONTO");
     SendMessageA(s, GSM_REMOVEPAGE, 0, reinterpret_cast<LPARAM>("ADRESSE"));
+    EXPECT_FALSE(GetWindowLongA(dialog_, GWL_STYLE) & WS_VISIBLE);
     // A lone page has no tab to show.
-    EXPECT_FALSE(IsWindowVisible(Tab(s, 0)));
+    EXPECT_FALSE(GetWindowLongA(Tab(s, 0), GWL_STYLE) & WS_VISIBLE);
     EXPECT_FALSE(IsWindowEnabled(Tab(s, 0)));
-    EXPECT_TRUE(Shown(201));
+    EXPECT_TRUE(GetWindowLongA(Control(201), GWL_STYLE) & WS_VISIBLE);
     SendMessageA(s, GSM_REMOVEPAGE, 0, 0);
     EXPECT_EQ(Count(s), 0);
     EXPECT_EQ(Current(s), -1);
