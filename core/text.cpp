@@ -9,6 +9,7 @@ namespace {
 
 constexpr const char* kDefaultPointSize = "8";
 constexpr const char* kDefaultWeight = "500";
+constexpr char kFieldNameSeparator = ',';
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -79,6 +80,23 @@ bool CopyFieldName(const char* name, std::size_t size, char* buffer) {
     buffer[copied] = '\0';
     buffer[size - 1] = '\0';
     return true;
+}
+
+void ExtractFieldName(const char* windowName, char (&fieldName)[kFieldNameSize]) {
+    std::size_t length = 0;
+    if (windowName != nullptr) {
+        const char* at = windowName;
+        while (*at != '\0' && *at != kFieldNameSeparator) {
+            ++at;
+        }
+        if (*at == kFieldNameSeparator) {
+            ++at;
+            for (; length + 1 < kFieldNameSize && at[length] != '\0'; ++length) {
+                fieldName[length] = at[length];
+            }
+        }
+    }
+    fieldName[length] = '\0';
 }
 
 } // namespace quorl

@@ -33,4 +33,12 @@ FontProfile SplitFontProfile(const char* value);
 // or a null buffer writes nothing. Returns true when anything was written.
 bool CopyFieldName(const char* name, std::size_t size, char* buffer);
 
+// The graphic buttons keep a field name of at most 19 characters.
+constexpr std::size_t kFieldNameSize = 20;
+
+// Copies what follows the first comma of a window name into a field name,
+// at most 19 characters, always terminated. A null name or one without a
+// comma gives an empty field name.
+void ExtractFieldName(const char* windowName, char (&fieldName)[kFieldNameSize]);
+
 } // namespace quorl

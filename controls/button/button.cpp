@@ -1,35 +1,39 @@
 // Graphic push button, class QUORL: creation and destruction, the picture
-// search, the mouse and space-bar state machine, notifications and the
-// palette messages. Painting and the picture panel live beside this file.
+// search, the keys of the default button and the palette messages; the
+// press, focus and caption behaviour is the shared push behaviour. Painting
+// and the picture panel live beside this file.
 #include "controls/button/button.h"
-
-#include <cstring>
 
 #include "controls/button/button_internal.h"
 #include "controls/button/button_layout.h"
 #include "core/bitmaps.h"
 #include "core/helpers.h"
 #include "core/library.h"
-#include "core/text.h"
+#include "core/local_block.h"
+#include "core/push_behaviour.h"
 
 namespace quorl::button {
 
 namespace {
 
-constexpr char kFieldNameMark = ',';
-constexpr LRESULT kFieldNameCopied = 2;
+using Block = LocalBlock<ButtonBlock>;
+
 constexpr DWORD kDialogCodePicture = DLGC_WANTARROWS;
 constexpr DWORD kDialogCodeDefault = DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
 constexpr DWORD kDialogCodeNormal = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
 static_assert(kDialogCodeDefault == 0x2010 && kDialogCodeNormal == 0x2020);
 
-HWND Parent(HWND window) {
-    return GetParent(window);
+// The button's own part of a click: nothing but telling the parent.
+bool ClickTellsParent(HWND, ButtonBlock*, ClickSource) {
+    return true;
 }
 
-bool HasState(HWND window, LONG bits) {
-    return (ButtonState(window) & bits) != 0;
+void DrawFocus(HWND window, ButtonBlock* block, HDC) {
+    DrawFocusMark(window, block);
 }
+
+constexpr PushBehaviour<ButtonBlock> kPush({RepaintNow, DrawFocus, ClickTellsParent, nullptr,
+                                            false});
 
 void InvalidateAll(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
@@ -45,7 +49,7 @@ bool IsPaletteDisplay() {
 // Library first, so the stock pictures win, then the parent's module,
 // then the button's own; on palette displays the 256-colour variant of
 // each id is looked for first.
-void ButtonChoosePicture(HWND window, ButtonBlock& block) {
+void ChoosePicture(HWND window, ButtonBlock& block) {
     const int id = GetWindowLongA(window, GWL_ID);
     const PictureIds search = PictureSearchIds(id, IsPaletteDisplay());
     const ControlModules modules = ControlModulesOf(window);
@@ -67,19 +71,7 @@ void ButtonChoosePicture(HWND window, ButtonBlock& block) {
     }
 }
 
-void ButtonStoreFieldName(ButtonBlock& block, LPCSTR text) {
-    if (text == nullptr || IS_INTRESOURCE(text)) {
-        return;
-    }
-    const char* comma = std::strchr(text, kFieldNameMark);
-    if (comma == nullptr) {
-        return;
-    }
-    std::strncpy(block.fieldName, comma + 1, kFieldNameSize - 1);
-    block.fieldName[kFieldNameSize - 1] = '\0';
-}
-
-void ButtonDeletePicture(ButtonBlock& block) {
+void DeletePicture(ButtonBlock& block) {
     if (block.picture != nullptr) {
         DeleteObject(block.picture);
         block.picture = nullptr;
@@ -100,27 +92,16 @@ UINT RealizeIn(HDC dc, HPALETTE palette, BOOL background) {
     return changed == GDI_ERROR ? 0 : changed;
 }
 
-HPALETTE ButtonPalette(HWND window) {
-    LockedBlock block(window);
-    return block ? block->palette : nullptr;
-}
-
-LRESULT ButtonOnCreate(HWND window, const CREATESTRUCTA* create) {
-    LocalBlock<ButtonBlock>::Create(window, QBWL_DATA);
-    const LONG style = ButtonStyle(window);
-    if (LockedBlock block(window); block) {
-        ButtonChoosePicture(window, *block.get());
-        block->captionFont = (style & kSharedFont) != 0
-                                 ? g_library.controlFont
-                                 : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-        ButtonStoreFieldName(*block.get(), create->lpszName);
+LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
+    Block::Create(window, QBWL_DATA);
+    Block block(window, QBWL_DATA);
+    if (block) {
+        ChoosePicture(window, *block.get());
     }
-    SetCaptionText(window, IS_INTRESOURCE(create->lpszName) ? nullptr : create->lpszName);
+    kPush.Create(window, block.get(), *create);
+    const LONG style = StyleOf(window);
     if ((style & kButtonTypeMask) == kDefaultButtonType) {
-        ButtonChangeStateAndRepaint(window, kDefault, true);
-    }
-    if ((style & WS_DISABLED) != 0) {
-        ButtonChangeStateAndRepaint(window, kDisabled, true);
+        kPush.ChangeState(window, block.get(), kDefault, true);
     }
     if ((style & kAutoScroll) != 0) {
         SetTimer(window, kAutoScrollTimer, kAutoScrollInterval, nullptr);
@@ -128,36 +109,25 @@ LRESULT ButtonOnCreate(HWND window, const CREATESTRUCTA* create) {
     return 0;
 }
 
-LRESULT ButtonOnNcDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (LockedBlock block(window); block) {
-        ButtonDeletePicture(*block.get());
+LRESULT OnNcDestroy(HWND window, Block& block, WPARAM wParam, LPARAM lParam) {
+    if (block) {
+        DeletePicture(*block.get());
     }
     KillTimer(window, kAutoScrollTimer);
-    LocalBlock<ButtonBlock>::Destroy(window, QBWL_DATA);
+    block.Unlock();
+    Block::Destroy(window, QBWL_DATA);
     return DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
 }
 
-LRESULT ButtonOnFocusChange(HWND window, UINT message) {
-    const bool gained = message == WM_SETFOCUS;
-    ButtonChangeStateAndRepaint(window, kFocused, gained);
-    ButtonDrawFocusMark(window);
-    const auto id = static_cast<DWORD>(GetWindowLongA(window, GWL_ID));
-    const auto handleLow = LOWORD(reinterpret_cast<ULONG_PTR>(window));
-    SendMessageA(Parent(window), g_library.msgFocusNotify, id,
-                 MAKELPARAM(handleLow, static_cast<WORD>(message)));
-    return 0;
+LRESULT OnSize(HWND window, ButtonBlock* block, WPARAM wParam, LPARAM lParam) {
+    RecomputeScrollRanges(window, block);
+    return DefWindowProcA(window, WM_SIZE, wParam, lParam);
 }
 
-LRESULT ButtonOnSetText(HWND window, LPARAM lParam) {
-    const LRESULT result = SetCaptionText(window, reinterpret_cast<LPCSTR>(lParam));
-    InvalidateAll(window);
-    return result;
-}
-
-LRESULT ButtonOnPaint(HWND window) {
+LRESULT OnPaint(HWND window, ButtonBlock* block) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    const UINT changed = ButtonPaint(window, dc);
+    const UINT changed = Paint(window, block, dc);
     EndPaint(window, &ps);
     if (changed != 0) {
         InvalidateAll(window);
@@ -165,125 +135,56 @@ LRESULT ButtonOnPaint(HWND window) {
     return 0;
 }
 
-LRESULT ButtonOnEraseBackground(HWND window, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = DefWindowProcA(window, WM_ERASEBKGND, wParam, lParam);
-    if (HasState(window, kFocused)) {
-        ButtonDrawFocusMark(window);
-    }
-    return result;
-}
-
-LRESULT ButtonOnSetFont(HWND window, WPARAM font) {
-    if ((ButtonStyle(window) & kSharedFont) != 0) {
-        return 0;
-    }
-    if (LockedBlock block(window); block) {
-        block->captionFont = reinterpret_cast<HFONT>(font);
-    }
-    InvalidateAll(window);
-    return 0;
-}
-
-LRESULT ButtonOnGetDlgCode(HWND window) {
+LRESULT OnGetDlgCode(HWND window) {
     if (IsPictureMode(window)) {
         return kDialogCodePicture;
     }
-    return HasState(window, kDefault) ? kDialogCodeDefault : kDialogCodeNormal;
+    return (StateOf(window) & kDefault) != 0 ? kDialogCodeDefault : kDialogCodeNormal;
 }
 
-LRESULT ButtonOnSetBitmap(HWND window, WPARAM bitmap, LPARAM palette) {
-    {
-        LockedBlock block(window);
-        if (!block) {
-            return 0;
-        }
-        auto* newPicture = reinterpret_cast<HBITMAP>(bitmap);
-        // The whole handle: a palette handle does not fit in 16 bits.
-        auto* newPalette = reinterpret_cast<HPALETTE>(palette);
-        // Handing the button what it already owns must not delete it.
-        if (block->picture != nullptr && block->picture != newPicture) {
-            DeleteObject(block->picture);
-        }
-        if (block->palette != nullptr && block->palette != newPalette) {
-            DeleteObject(block->palette);
-        }
-        block->picture = newPicture;
-        block->palette = newPalette;
-        block->captionLeft = 0;
-        block->scrollY = 0;
+LRESULT OnSetBitmap(HWND window, ButtonBlock* block, WPARAM bitmap, LPARAM palette) {
+    if (block == nullptr) {
+        return 0;
     }
+    auto* newPicture = reinterpret_cast<HBITMAP>(bitmap);
+    // The whole handle: a palette handle does not fit in 16 bits.
+    auto* newPalette = reinterpret_cast<HPALETTE>(palette);
+    // Handing the button what it already owns must not delete it.
+    if (block->picture != nullptr && block->picture != newPicture) {
+        DeleteObject(block->picture);
+    }
+    if (block->palette != nullptr && block->palette != newPalette) {
+        DeleteObject(block->palette);
+    }
+    block->picture = newPicture;
+    block->palette = newPalette;
+    block->captionLeft = 0;
+    block->scrollY = 0;
     SetScrollRange(window, SB_HORZ, 0, 0, FALSE);
     SetScrollRange(window, SB_VERT, 0, 0, FALSE);
     SetScrollPos(window, SB_HORZ, 0, FALSE);
     SetScrollPos(window, SB_VERT, 0, FALSE);
-    ButtonRecomputeScrollRanges(window);
+    RecomputeScrollRanges(window, block);
     InvalidateAll(window);
     return 0;
 }
 
-void ButtonClick(HWND window) {
-    ButtonChangeStateAndRepaint(window, kMouseAndSpaceBits, false);
-    const WORD id = LOWORD(GetDlgCtrlID(window));
-    SendMessageA(Parent(window), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(window));
-}
-
-LRESULT ButtonOnKeyDown(HWND window, WPARAM key) {
+// The picture panel scrolls with the keys; any other button presses with
+// the space bar.
+LRESULT OnKeyDown(HWND window, ButtonBlock* block, WPARAM key, LPARAM lParam) {
     if (IsPictureMode(window)) {
-        ButtonOnPictureKey(window, key);
+        OnPictureKey(window, key);
         return 0;
     }
-    if (key == VK_SPACE && !HasState(window, kTracking | kPushed)) {
-        ButtonChangeStateAndRepaint(window, kPushed, true);
-    }
-    return 0;
+    return kPush.Proc(window, block, WM_KEYDOWN, key, lParam);
 }
 
-LRESULT ButtonOnKeyUp(HWND window, WPARAM key) {
-    if (key == VK_SPACE && HasState(window, kPushed)) {
-        ButtonClick(window);
-    }
-    return 0;
-}
-
-LRESULT ButtonOnMouseMove(HWND window, LPARAM point) {
-    if (HasState(window, kTracking)) {
-        ButtonChangeStateAndRepaint(window, kOutside, !HitTestClient(window, point));
-    }
-    return 0;
-}
-
-LRESULT ButtonOnLButtonDown(HWND window, LPARAM point) {
-    if (!HitTestClient(window, point) || HasState(window, kPushed)) {
-        return 0;
-    }
-    if (GetFocus() != window) {
-        SetFocus(window);
-    }
-    ButtonChangeStateAndRepaint(window, kTracking, true);
-    SetCapture(window);
-    return 0;
-}
-
-LRESULT ButtonOnLButtonUp(HWND window) {
-    if (!HasState(window, kTracking)) {
-        return 0;
-    }
-    ReleaseCapture();
-    if (HasState(window, kOutside)) {
-        ButtonChangeStateAndRepaint(window, kTracking | kOutside, false);
-        return 0;
-    }
-    ButtonClick(window);
-    return 0;
-}
-
-LRESULT ButtonOnQueryNewPalette(HWND window) {
-    HPALETTE palette = ButtonPalette(window);
+LRESULT OnQueryNewPalette(HWND window, const ButtonBlock* block) {
+    HPALETTE palette = block != nullptr ? block->palette : nullptr;
     if (palette == nullptr) {
         return 0;
     }
-    HWND parent = Parent(window);
+    HWND parent = GetParent(window);
     HDC dc = GetDC(parent);
     const UINT changed = RealizeIn(dc, palette, FALSE);
     ReleaseDC(parent, dc);
@@ -294,12 +195,9 @@ LRESULT ButtonOnQueryNewPalette(HWND window) {
     return 1;
 }
 
-LRESULT ButtonOnPaletteChanged(HWND window, WPARAM changer) {
-    if (reinterpret_cast<HWND>(changer) == window) {
-        return 0;
-    }
-    HPALETTE palette = ButtonPalette(window);
-    if (palette == nullptr) {
+LRESULT OnPaletteChanged(HWND window, const ButtonBlock* block, WPARAM changer) {
+    HPALETTE palette = block != nullptr ? block->palette : nullptr;
+    if (reinterpret_cast<HWND>(changer) == window || palette == nullptr) {
         return 0;
     }
     HDC dc = GetDC(window);
@@ -311,111 +209,43 @@ LRESULT ButtonOnPaletteChanged(HWND window, WPARAM changer) {
     return 0;
 }
 
-LRESULT ButtonOnGetFieldName(HWND window, UINT message, WPARAM size, LPARAM buffer) {
-    const LRESULT result = DefWindowProcA(window, message, size, buffer);
-    LockedBlock block(window);
-    if (!block) {
-        return result;
-    }
-    // Never beyond the buffer: size 1 gets just the terminator, 0 nothing.
-    if (!CopyFieldName(block->fieldName, size, reinterpret_cast<char*>(buffer))) {
-        return result;
-    }
-    return kFieldNameCopied;
-}
-
-// The library's registered messages; anything else goes to the default procedure.
-LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
-        return ButtonOnGetFieldName(window, message, wParam, lParam);
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-} // namespace
-
-LONG ButtonState(HWND window) {
-    return GetWindowLongA(window, QBWL_STATE);
-}
-
-LONG ButtonStyle(HWND window) {
-    return GetWindowLongA(window, GWL_STYLE);
-}
-
-void ButtonChangeStateAndRepaint(HWND window, LONG mask, bool set) {
-    if (!ChangeStateBits(window, mask, set)) {
-        return; // nothing changed, nothing repainted
-    }
-    HDC dc = GetDC(window);
-    ButtonPaint(window, dc);
-    ReleaseDC(window, dc);
-}
-
-namespace {
-
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Block block(window, QBWL_DATA);
+    ButtonBlock* record = block.get();
     switch (message) {
     case WM_CREATE:
-        return ButtonOnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
-    case WM_SIZE:
-        ButtonRecomputeScrollRanges(window);
-        return DefWindowProcA(window, message, wParam, lParam);
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        return ButtonOnFocusChange(window, message);
-    case WM_ENABLE:
-        ButtonChangeStateAndRepaint(window, kDisabled, wParam == 0);
-        return 0;
-    case WM_SETTEXT:
-        return ButtonOnSetText(window, lParam);
-    case WM_GETTEXT:
-        return GetCaptionText(window, wParam, lParam);
-    case WM_PAINT:
-        return ButtonOnPaint(window);
-    case WM_ERASEBKGND:
-        return ButtonOnEraseBackground(window, wParam, lParam);
-    case WM_SETFONT:
-        return ButtonOnSetFont(window, wParam);
+        return OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_NCDESTROY:
-        return ButtonOnNcDestroy(window, wParam, lParam);
+        return OnNcDestroy(window, block, wParam, lParam);
+    case WM_SIZE:
+        return OnSize(window, record, wParam, lParam);
+    case WM_PAINT:
+        return OnPaint(window, record);
     case WM_GETDLGCODE:
-        return ButtonOnGetDlgCode(window);
-    case BM_GETSTATE:
-        return HasState(window, kPushed) ? 1 : 0;
-    case BM_SETSTATE:
-        ButtonChangeStateAndRepaint(window, kPushed, wParam != 0);
-        return 0;
+        return OnGetDlgCode(window);
     case BM_SETSTYLE:
-        ButtonChangeStateAndRepaint(window, kDefault, wParam == BS_DEFPUSHBUTTON);
+        kPush.ChangeState(window, record, kDefault, wParam == BS_DEFPUSHBUTTON);
         return 0;
     case QBM_SETBITMAP:
-        return ButtonOnSetBitmap(window, wParam, lParam);
+        return OnSetBitmap(window, record, wParam, lParam);
     case WM_KEYDOWN:
-        return ButtonOnKeyDown(window, wParam);
-    case WM_KEYUP:
-        return ButtonOnKeyUp(window, wParam);
+        return OnKeyDown(window, record, wParam, lParam);
     case WM_TIMER:
-        ButtonOnTimer(window);
+        OnTimer(window, record);
         return 0;
     case WM_HSCROLL:
-        ButtonOnHScroll(window, wParam);
+        OnHScroll(window, wParam);
         return 0;
     case WM_VSCROLL:
-        ButtonOnVScroll(window, wParam);
+        OnVScroll(window, record, wParam);
         return 0;
-    case WM_MOUSEMOVE:
-        return ButtonOnMouseMove(window, lParam);
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        return ButtonOnLButtonDown(window, lParam);
-    case WM_LBUTTONUP:
-        return ButtonOnLButtonUp(window);
     case WM_QUERYNEWPALETTE:
-        return ButtonOnQueryNewPalette(window);
+        return OnQueryNewPalette(window, record);
     case WM_PALETTECHANGED:
-        return ButtonOnPaletteChanged(window, wParam);
+        return OnPaletteChanged(window, record, wParam);
     default:
-        return OnRegisteredOrDefault(window, message, wParam, lParam);
+        // The shared behaviour answers the registered field-name message.
+        return kPush.Proc(window, record, message, wParam, lParam);
     }
 }
 

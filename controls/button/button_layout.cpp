@@ -34,7 +34,7 @@ Layout ComputeLayout(int clientWidth, int pictureWidth, int captionWidth) {
     return {free / 3 + kLayoutMargin, (2 * free) / 3 + pictureWidth + kLayoutMargin};
 }
 
-Rect MeasureRect(int clientWidth, int clientHeight, int pictureWidth) {
+PixelRect MeasureRect(int clientWidth, int clientHeight, int pictureWidth) {
     return {pictureWidth, kMeasureInset, clientWidth - kMeasureInset, clientHeight - kMeasureInset};
 }
 
@@ -43,21 +43,21 @@ std::uint32_t PackCaptionSize(int width, int height) {
            (static_cast<std::uint32_t>(width) & 0xFFFFu);
 }
 
-Rect CaptionRect(int captionLeft, std::uint32_t captionSize, int clientHeight) {
+PixelRect CaptionRect(int captionLeft, std::uint32_t captionSize, int clientHeight) {
     const int halfHeight = CaptionHeight(captionSize) / 2; // unsigned 16-bit halving
     const int middle = clientHeight / 2;
     return {captionLeft, middle - halfHeight, captionLeft + CaptionWidth(captionSize),
             middle + halfHeight};
 }
 
-Rect FocusMarkRect(int captionLeft, std::uint32_t captionSize, int clientHeight) {
-    const Rect caption = CaptionRect(captionLeft, captionSize, clientHeight);
+PixelRect FocusMarkRect(int captionLeft, std::uint32_t captionSize, int clientHeight) {
+    const PixelRect caption = CaptionRect(captionLeft, captionSize, clientHeight);
     return {caption.left - kFocusMarkGap, caption.top - kFocusMarkGap,
             caption.right + kFocusMarkGap, caption.bottom + kFocusMarkGap};
 }
 
-Rect FocusMarkEraseRect(int captionLeft, std::uint32_t captionSize, int clientHeight) {
-    Rect mark = FocusMarkRect(captionLeft, captionSize, clientHeight);
+PixelRect FocusMarkEraseRect(int captionLeft, std::uint32_t captionSize, int clientHeight) {
+    PixelRect mark = FocusMarkRect(captionLeft, captionSize, clientHeight);
     ++mark.right;
     ++mark.bottom;
     return mark;

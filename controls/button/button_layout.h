@@ -5,14 +5,9 @@
 
 #include <cstdint>
 
-namespace quorl::button {
+#include "core/geometry.h"
 
-struct Rect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
+namespace quorl::button {
 
 // Gap that the frame, the edges and the spaces between the parts take from
 // the button's width before the rest is shared out.
@@ -33,7 +28,7 @@ struct Layout {
 Layout ComputeLayout(int clientWidth, int pictureWidth, int captionWidth);
 
 // The rectangle the caption is measured in (DrawText computes its extent).
-Rect MeasureRect(int clientWidth, int clientHeight, int pictureWidth);
+PixelRect MeasureRect(int clientWidth, int clientHeight, int pictureWidth);
 
 // Caption size as stored: width in the low 16 bits, height in the high 16.
 std::uint32_t PackCaptionSize(int width, int height);
@@ -45,11 +40,11 @@ inline int CaptionHeight(std::uint32_t size) {
 }
 
 // The caption, centred vertically as a block around half the client height.
-Rect CaptionRect(int captionLeft, std::uint32_t captionSize, int clientHeight);
+PixelRect CaptionRect(int captionLeft, std::uint32_t captionSize, int clientHeight);
 // The dotted focus mark: the caption rectangle grown by the focus gap.
-Rect FocusMarkRect(int captionLeft, std::uint32_t captionSize, int clientHeight);
+PixelRect FocusMarkRect(int captionLeft, std::uint32_t captionSize, int clientHeight);
 // The focus mark's area when it is removed: right and bottom lines included.
-Rect FocusMarkEraseRect(int captionLeft, std::uint32_t captionSize, int clientHeight);
+PixelRect FocusMarkEraseRect(int captionLeft, std::uint32_t captionSize, int clientHeight);
 
 // Top of the picture in the button look: centred, negative when taller.
 int PictureTop(int clientHeight, int pictureHeight);
@@ -65,10 +60,10 @@ Outline InnerFrame(int clientWidth, int clientHeight);
 // The 3-D edge bands inside the frame (right and bottom exclusive): the
 // top and left bands take the light edge, bottom and right the dark one.
 struct EdgeBands {
-    Rect top;
-    Rect left;
-    Rect bottom;
-    Rect right;
+    PixelRect top;
+    PixelRect left;
+    PixelRect bottom;
+    PixelRect right;
 };
 EdgeBands ComputeEdgeBands(int clientWidth, int clientHeight);
 

@@ -6,6 +6,7 @@
 #include "core/bitmaps.h"
 #include "core/helpers.h"
 #include "core/library.h"
+#include "core/rect_convert.h"
 
 namespace quorl::button {
 
@@ -30,10 +31,6 @@ constexpr EdgeBrushes kRaisedEdges = {WHITE_BRUSH, GRAY_BRUSH};
 constexpr EdgeBrushes kPressedEdges = {GRAY_BRUSH, LTGRAY_BRUSH};
 constexpr int kFocusEraseBrush = LTGRAY_BRUSH;
 
-RECT ToRect(const Rect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 bool LooksPressed(LONG state) {
     return (state & (kPushed | kTracking)) != 0 && (state & kOutside) == 0;
 }
@@ -46,7 +43,7 @@ void DrawOutline(HDC dc, const Outline& outline) {
     Polyline(dc, points, 5);
 }
 
-void FillBand(HDC dc, const Rect& band, int stockBrush) {
+void FillBand(HDC dc, const PixelRect& band, int stockBrush) {
     const RECT r = ToRect(band);
     FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(stockBrush)));
 }
@@ -104,7 +101,7 @@ UINT DrawPicture(HWND window, HDC dc, const ButtonBlock& block, const BITMAP& si
     return changed;
 }
 
-void DrawCaption(HDC dc, const char* caption, const Rect& where) {
+void DrawCaption(HDC dc, const char* caption, const PixelRect& where) {
     const COLORREF previousBackground = SetBkColor(dc, kCaptionBackground);
     const UINT previousAlignment = SetTextAlign(dc, kCaptionAlignment);
     RECT r = ToRect(where);
@@ -115,9 +112,8 @@ void DrawCaption(HDC dc, const char* caption, const Rect& where) {
 
 } // namespace
 
-UINT ButtonPaint(HWND window, HDC dc) {
-    LockedBlock block(window);
-    if (!block) {
+UINT Paint(HWND window, ButtonBlock* block, HDC dc) {
+    if (block == nullptr) {
         return 0;
     }
     RECT client;
@@ -132,8 +128,8 @@ UINT ButtonPaint(HWND window, HDC dc) {
         GetObjectA(block->picture, sizeof picture, &picture);
     }
     HGDIOBJ previousFont = nullptr;
-    if (block->captionFont != nullptr) {
-        previousFont = SelectObject(dc, block->captionFont);
+    if (block->font != nullptr) {
+        previousFont = SelectObject(dc, block->font);
     }
 
     if (block->captionLeft == 0 || block->captionSize == 0) {
@@ -147,34 +143,39 @@ UINT ButtonPaint(HWND window, HDC dc) {
         block->captionSize = PackCaptionSize(textWidth, textHeight);
     }
 
-    const LONG state = ButtonState(window);
+    const LONG state = StateOf(window);
     const bool pictureMode = IsPictureMode(window);
     if (!pictureMode) {
         DrawFrameAndEdges(dc, width, height, state);
     }
     UINT changed = 0;
     if (block->picture != nullptr) {
-        changed = DrawPicture(window, dc, *block.get(), picture, height, state, pictureMode);
+        changed = DrawPicture(window, dc, *block, picture, height, state, pictureMode);
     }
     if (!pictureMode) {
         DrawCaption(dc, caption, CaptionRect(block->captionLeft, block->captionSize, height));
     }
-    if (block->captionFont != nullptr) {
+    if (block->font != nullptr) {
         SelectObject(dc, previousFont);
     }
     return changed;
 }
 
-void ButtonDrawFocusMark(HWND window) {
-    LockedBlock block(window);
-    if (!block) {
+void RepaintNow(HWND window, ButtonBlock* block) {
+    HDC dc = GetDC(window);
+    Paint(window, block, dc);
+    ReleaseDC(window, dc);
+}
+
+void DrawFocusMark(HWND window, const ButtonBlock* block) {
+    if (block == nullptr) {
         return;
     }
     HDC dc = GetDC(window);
     RECT client;
     GetClientRect(window, &client);
-    if ((ButtonState(window) & kFocused) != 0) {
-        const Rect mark = FocusMarkRect(block->captionLeft, block->captionSize, client.bottom);
+    if ((StateOf(window) & kFocused) != 0) {
+        const PixelRect mark = FocusMarkRect(block->captionLeft, block->captionSize, client.bottom);
         DrawDottedRect(dc, mark.left, mark.top, mark.right, mark.bottom);
     } else {
         const RECT erase =

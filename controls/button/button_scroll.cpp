@@ -20,8 +20,8 @@ int RangeMax(HWND window, int bar) {
     return maximum;
 }
 
-ScrollExtents ButtonScrollExtents(HWND window, const ButtonBlock* block) {
-    if (block == nullptr || (ButtonStyle(window) & (kPictureMode | kAutoScroll)) == 0 ||
+ScrollExtents ScrollExtentsOf(HWND window, const ButtonBlock* block) {
+    if (block == nullptr || (StyleOf(window) & (kPictureMode | kAutoScroll)) == 0 ||
         block->picture == nullptr) {
         return {0, 0};
     }
@@ -47,14 +47,13 @@ void ScrollBy(HWND window, int dx, int dy) {
 
 } // namespace
 
-void ButtonRecomputeScrollRanges(HWND window) {
-    LockedBlock block(window);
-    if (!block || g_settingRanges) {
+void RecomputeScrollRanges(HWND window, ButtonBlock* block) {
+    if (block == nullptr || g_settingRanges) {
         return;
     }
     g_settingRanges = true;
-    ScrollExtents extents = ButtonScrollExtents(window, block.get());
-    const LONG style = ButtonStyle(window);
+    ScrollExtents extents = ScrollExtentsOf(window, block);
+    const LONG style = StyleOf(window);
     if ((style & kAutoScroll) != 0) {
         extents.vertical = 0; // no vertical bar: the timer moves the picture
     }
@@ -74,7 +73,7 @@ void ButtonRecomputeScrollRanges(HWND window) {
     g_settingRanges = false;
 }
 
-void ButtonOnHScroll(HWND window, WPARAM wParam) {
+void OnHScroll(HWND window, WPARAM wParam) {
     const int position = GetScrollPos(window, SB_HORZ);
     const int next =
         NewScrollPosition(LOWORD(wParam), HIWORD(wParam), position, RangeMax(window, SB_HORZ));
@@ -82,38 +81,32 @@ void ButtonOnHScroll(HWND window, WPARAM wParam) {
     SetScrollPos(window, SB_HORZ, next, TRUE);
 }
 
-void ButtonOnVScroll(HWND window, WPARAM wParam) {
-    LockedBlock block(window);
-    if (!block) {
+void OnVScroll(HWND window, ButtonBlock* block, WPARAM wParam) {
+    if (block == nullptr) {
         return;
     }
     const int position = block->scrollY;
     // The computed extent, not the bar's range: automatic scrolling shows
     // no vertical bar.
-    const int maximum = ButtonScrollExtents(window, block.get()).vertical;
+    const int maximum = ScrollExtentsOf(window, block).vertical;
     const int next = NewScrollPosition(LOWORD(wParam), HIWORD(wParam), position, maximum);
     ScrollBy(window, 0, position - next);
     block->scrollY = next;
     SetScrollPos(window, SB_VERT, next, TRUE);
 }
 
-void ButtonOnTimer(HWND window) {
-    int position;
-    {
-        LockedBlock block(window);
-        if (!block) {
-            return;
-        }
-        const AutoScrollStep step =
-            NextAutoScrollStep(block->scrollY, ButtonScrollExtents(window, block.get()).vertical,
-                               (ButtonState(window) & kScrollingUp) != 0);
-        ChangeStateBits(window, kScrollingUp, step.upward);
-        position = step.position;
+void OnTimer(HWND window, ButtonBlock* block) {
+    if (block == nullptr) {
+        return;
     }
-    SendMessageA(window, WM_VSCROLL, MAKEWPARAM(kScrollThumbTrack, position), 0);
+    const AutoScrollStep step =
+        NextAutoScrollStep(block->scrollY, ScrollExtentsOf(window, block).vertical,
+                           (StateOf(window) & kScrollingUp) != 0);
+    ChangeStateBits(window, kScrollingUp, step.upward);
+    SendMessageA(window, WM_VSCROLL, MAKEWPARAM(kScrollThumbTrack, step.position), 0);
 }
 
-void ButtonOnPictureKey(HWND window, WPARAM key) {
+void OnPictureKey(HWND window, WPARAM key) {
     const bool controlHeld = GetKeyState(VK_CONTROL) < 0;
     const KeyScroll scroll = KeyToScroll(static_cast<unsigned>(key), controlHeld);
     if (!scroll.handled) {

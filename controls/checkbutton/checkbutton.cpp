@@ -1,58 +1,52 @@
 // Window procedure of QUCHECK: a check box or radio button with a bitmap
-// mark, and the tab of the page switcher in tab mode.
+// mark, and the tab of the page switcher in tab mode. The press, focus and
+// caption behaviour is the shared push behaviour; this file adds the
+// check, the group walk, the tab and the print picture.
 #include "controls/checkbutton/checkbutton.h"
 
 #include "controls/checkbutton/checkbutton_data.h"
 #include "core/bitmaps.h"
-#include "core/helpers.h"
 #include "core/library.h"
-#include "core/text.h"
+#include "core/local_block.h"
+#include "core/push_behaviour.h"
 
 namespace quorl::checkbutton {
 
 namespace {
 
-static_assert(QC_MARKS_RADIO == kRadioMarksBase && QC_MARKS_CHECKBOX == kCheckBoxMarksBase);
+using Block = LocalBlock<CheckButtonData>;
+
 static_assert(GSM_TABACTIVATED == 0x0541);
-static_assert(QCWL_STATE == kStateWordIndex);
 #ifndef _WIN64
 static_assert(sizeof(CheckTabParams) == 8 && offsetof(CheckTabParams, bitmapName) == 4);
 #endif
 
-constexpr LONG kInteraction = kStatePushed | kStateTracking | kStateOutside;
-constexpr WORD kClickedCode = BN_CLICKED;
-constexpr WORD kFocusGained = WM_SETFOCUS;
-constexpr WORD kFocusLost = WM_KILLFOCUS;
-constexpr LRESULT kFieldNameAnswer = 2;
 constexpr LRESULT kPaintDCAnswer = 1;
+
+bool ClicksOnFocus(HWND window) {
+    return SelectsOnFocus(static_cast<unsigned long>(StyleOf(window)));
+}
+
+void DrawFocus(HWND window, CheckButtonData* data, HDC dc) {
+    UpdateFocusFrame(window, data, dc);
+}
+
+bool ApplyClick(HWND window, CheckButtonData* data, ClickSource source);
+
+constexpr PushBehaviour<CheckButtonData> kPush({RepaintNow, DrawFocus, ApplyClick, ClicksOnFocus,
+                                                true});
 
 bool HasState(HWND window, LONG bits) {
     return (StateOf(window) & bits) != 0;
-}
-
-// Changes state bits and repaints when the word really changed.
-void SetStateBits(HWND window, LONG bits, bool set) {
-    if (ChangeStateBits(window, bits, set ? TRUE : FALSE)) {
-        RepaintNow(window);
-    }
 }
 
 WORD LowWordOf(HWND window) {
     return LOWORD(reinterpret_cast<UINT_PTR>(window));
 }
 
-void CheckNotifyFocus(HWND window, WORD change) {
-    if (g_library.msgFocusNotify == 0) {
-        return;
-    }
-    const auto id = static_cast<UINT>(GetDlgCtrlID(window));
-    SendMessageA(GetParent(window), g_library.msgFocusNotify, id,
-                 MAKELPARAM(LowWordOf(window), change));
-}
-
-void CheckSetCheck(HWND window, WPARAM check) {
+void SetCheck(HWND window, CheckButtonData* data, WPARAM check) {
     const bool checked = check != 0;
-    SetStateBits(window, kStateChecked, checked);
+    kPush.ChangeState(window, data, kStateChecked, checked);
     const LONG style = StyleOf(window);
     if (IsRadioType(static_cast<unsigned long>(style))) {
         // In a radio group only the checked member is a tab stop.
@@ -83,7 +77,7 @@ int DescendantCount(HWND dialog) {
 // passes over it and the walk would circle for ever: it then ends where it
 // began (or after as many steps as there are windows), and the control is
 // checked anyway, as it is when there is no dialog to walk.
-void CheckGroupWalk(HWND window) {
+void GroupWalk(HWND window) {
     HWND dialog = GetParent(window);
     const int limit = DescendantCount(dialog);
     HWND first = nullptr;
@@ -104,37 +98,29 @@ void CheckGroupWalk(HWND window) {
     SendMessageA(window, BM_SETCHECK, 1, 0);
 }
 
-HWND TabOwnerOf(HWND window) {
-    LockedData data(window);
-    return data ? data->owner : nullptr;
-}
-
-// The common end of every completed press.
-void CheckClick(HWND window, bool notify) {
-    SetStateBits(window, kInteraction, false);
+// The check button's part of a click: the check, then the tab's owner or
+// (unless the automatic radio button already told it when the press gave
+// it the focus) the parent.
+bool ApplyClick(HWND window, CheckButtonData* data, ClickSource source) {
     const auto style = static_cast<unsigned long>(StyleOf(window));
     switch (ClickActionOf(style)) {
     case ClickAction::SelectInGroup:
-        CheckGroupWalk(window);
+        GroupWalk(window);
         break;
     case ClickAction::Toggle:
-        CheckSetCheck(window, HasState(window, kStateChecked) ? 0 : 1);
+        SetCheck(window, data, HasState(window, kStateChecked) ? 0 : 1);
         break;
     case ClickAction::NotifyOnly:
         break;
     }
     if ((style & kStyleTabMode) != 0) {
-        if (HWND owner = TabOwnerOf(window)) {
+        if (HWND owner = data != nullptr ? data->owner : nullptr) {
             SendMessageA(owner, GSM_TABACTIVATED, reinterpret_cast<WPARAM>(window),
                          LowWordOf(window));
         }
-        return;
+        return false;
     }
-    if (notify) {
-        const auto id = static_cast<WORD>(GetDlgCtrlID(window));
-        SendMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(id, kClickedCode),
-                     reinterpret_cast<LPARAM>(window));
-    }
+    return source != ClickSource::Mouse || !SelectsOnFocus(style);
 }
 
 void LoadMarks(HWND window, const CREATESTRUCTA& create, CheckButtonData& data) {
@@ -154,230 +140,92 @@ void LoadMarks(HWND window, const CREATESTRUCTA& create, CheckButtonData& data) 
     }
 }
 
-LRESULT CheckOnCreate(HWND window, LPARAM lParam) {
+LRESULT OnCreate(HWND window, LPARAM lParam) {
     const auto& create = *reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    const auto style = static_cast<unsigned long>(create.style);
-    // A name given as a resource ordinal is no text.
-    const char* name = IS_INTRESOURCE(create.lpszName) ? nullptr : create.lpszName;
-
-    LocalBlock<CheckButtonData>::Create(window, QCWL_DATA);
-    if (LockedData data{window}) {
-        LoadMarks(window, create, *data);
-        data->font = (style & kStyleSharedFont) != 0
-                         ? g_library.controlFont
-                         : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-        ExtractFieldName(name, data->fieldName);
+    Block::Create(window, QCWL_DATA);
+    Block block(window, QCWL_DATA);
+    if (block) {
+        LoadMarks(window, create, *block.get());
     }
-    SetCaptionText(window, name);
-    if ((style & WS_DISABLED) != 0) {
-        SetStateBits(window, kStateDisabled, true);
-    }
-    if ((style & kStyleChecked) != 0) {
-        CheckSetCheck(window, 1);
+    kPush.Create(window, block.get(), create);
+    if ((create.style & kStyleChecked) != 0) {
+        SetCheck(window, block.get(), 1);
     }
     return DefWindowProcA(window, WM_CREATE, 0, lParam);
 }
 
-LRESULT CheckOnSetFocus(HWND window) {
-    SetStateBits(window, kStateFocused, true);
-    UpdateFocusFrame(window, nullptr);
-    if (SelectsOnFocus(static_cast<unsigned long>(StyleOf(window)))) {
-        CheckClick(window, true);
-    }
-    CheckNotifyFocus(window, kFocusGained);
-    return 0;
-}
-
-LRESULT CheckOnKillFocus(HWND window) {
-    SetStateBits(window, kStateFocused, false);
-    UpdateFocusFrame(window, nullptr);
-    CheckNotifyFocus(window, kFocusLost);
-    return 0;
-}
-
-LRESULT CheckOnEnable(HWND window, WPARAM enabled) {
-    SetStateBits(window, kStateDisabled, enabled == 0);
-    return 0;
-}
-
-LRESULT CheckOnSetText(HWND window, LPARAM text) {
-    InvalidateRect(window, nullptr, TRUE);
-    return SetCaptionText(window, reinterpret_cast<LPCSTR>(text));
-}
-
-LRESULT CheckOnPaint(HWND window) {
+LRESULT OnPaint(HWND window, const CheckButtonData* data) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    Paint(window, dc);
+    Paint(window, data, dc);
     EndPaint(window, &ps);
     return 0;
 }
 
-LRESULT CheckOnEraseBkgnd(HWND window, WPARAM dc, LPARAM lParam) {
-    const LRESULT erased = DefWindowProcA(window, WM_ERASEBKGND, dc, lParam);
-    if (HasState(window, kStateFocused)) {
-        UpdateFocusFrame(window, reinterpret_cast<HDC>(dc));
-    }
-    return erased;
-}
-
-LRESULT CheckOnSetFont(HWND window, WPARAM font) {
-    if ((StyleOf(window) & kStyleSharedFont) != 0) {
-        return 0;
-    }
-    if (LockedData data{window}) {
-        data->font = reinterpret_cast<HFONT>(font);
-    }
-    InvalidateRect(window, nullptr, TRUE);
-    return 0;
-}
-
-LRESULT CheckOnNcDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (LockedData data{window}) {
-        // In tab mode the four fields share one bitmap: delete each once.
-        for (int i = 0; i < kMarkCount; ++i) {
-            bool earlier = false;
-            for (int j = 0; j < i; ++j) {
-                earlier = earlier || data->marks[j] == data->marks[i];
-            }
-            if (data->marks[i] != nullptr && !earlier) {
-                DeleteObject(data->marks[i]);
-            }
-            data->marks[i] = nullptr;
+// In tab mode the four fields share one bitmap: each is deleted once.
+void DeleteMarks(CheckButtonData& data) {
+    for (int i = 0; i < kMarkCount; ++i) {
+        bool earlier = false;
+        for (int j = 0; j < i; ++j) {
+            earlier = earlier || data.marks[j] == data.marks[i];
         }
+        if (data.marks[i] != nullptr && !earlier) {
+            DeleteObject(data.marks[i]);
+        }
+        data.marks[i] = nullptr;
     }
-    LocalBlock<CheckButtonData>::Destroy(window, QCWL_DATA);
+}
+
+LRESULT OnNcDestroy(HWND window, Block& block, WPARAM wParam, LPARAM lParam) {
+    if (block) {
+        DeleteMarks(*block.get());
+    }
+    block.Unlock();
+    Block::Destroy(window, QCWL_DATA);
     return DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
 }
 
-LRESULT CheckOnGetDlgCode(HWND window) {
+LRESULT OnGetDlgCode(HWND window) {
     return IsRadioType(static_cast<unsigned long>(StyleOf(window))) ? DLGC_RADIOBUTTON
                                                                     : DLGC_BUTTON;
 }
 
-LRESULT CheckOnKeyDown(HWND window, WPARAM key) {
-    if (key == VK_SPACE && !HasState(window, kStateTracking | kStatePushed)) {
-        SetStateBits(window, kStatePushed, true);
-    }
-    return 0;
-}
-
-LRESULT CheckOnKeyUp(HWND window, WPARAM key) {
-    if (key == VK_SPACE && HasState(window, kStatePushed)) {
-        CheckClick(window, true);
-    }
-    return 0;
-}
-
-LRESULT CheckOnMouseMove(HWND window, LPARAM point) {
-    if (HasState(window, kStateTracking)) {
-        SetStateBits(window, kStateOutside, !HitTestClient(window, point));
-    }
-    return 0;
-}
-
-LRESULT CheckOnLButtonDown(HWND window, LPARAM point) {
-    if (!HitTestClient(window, point) || HasState(window, kStatePushed)) {
-        return 0;
-    }
-    if (GetFocus() != window) {
-        SetFocus(window);
-    }
-    SetStateBits(window, kStateTracking, true);
-    SetCapture(window);
-    return 0;
-}
-
-LRESULT CheckOnLButtonUp(HWND window) {
-    if (!HasState(window, kStateTracking)) {
-        return 0;
-    }
-    ReleaseCapture();
-    if (HasState(window, kStateOutside)) {
-        SetStateBits(window, kStateTracking | kStateOutside, false);
-        return 0;
-    }
-    // The automatic radio button already notified when the press gave it the focus.
-    CheckClick(window, !SelectsOnFocus(static_cast<unsigned long>(StyleOf(window))));
-    return 0;
-}
-
-LRESULT CheckOnGetFieldName(HWND window, UINT message, WPARAM size, LPARAM buffer) {
-    LockedData data(window);
-    if (!data) {
-        return DefWindowProcA(window, message, size, buffer);
-    }
-    if (size != 0 && buffer != 0) {
-        CopyFieldName(data->fieldName, size, reinterpret_cast<char*>(buffer));
-    }
-    return kFieldNameAnswer;
-}
-
-LRESULT CheckOnPaintDC(HWND window, WPARAM dc, LPARAM area) {
+LRESULT OnPaintDC(HWND window, const CheckButtonData* data, WPARAM dc, LPARAM area) {
     if (dc != 0 && area != 0) {
-        PrintRender(window, reinterpret_cast<HDC>(dc), *reinterpret_cast<const RECT*>(area));
+        PrintRender(window, data, reinterpret_cast<HDC>(dc), *reinterpret_cast<const RECT*>(area));
     }
     return kPaintDCAnswer;
 }
 
-// The library's registered messages; anything else goes to the default procedure.
-LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
-        return CheckOnGetFieldName(window, message, wParam, lParam);
-    }
+// The check button's own registered message; the shared behaviour answers
+// the field-name message and passes the rest to the default procedure.
+LRESULT OnRegisteredOrShared(HWND window, CheckButtonData* data, UINT message, WPARAM wParam,
+                             LPARAM lParam) {
     if (IsRegisteredMessage(g_library.msgPaintDC, message)) {
-        return CheckOnPaintDC(window, wParam, lParam);
+        return OnPaintDC(window, data, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return kPush.Proc(window, data, message, wParam, lParam);
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Block block(window, QCWL_DATA);
+    CheckButtonData* data = block.get();
     switch (message) {
     case WM_CREATE:
-        return CheckOnCreate(window, lParam);
-    case WM_SETFOCUS:
-        return CheckOnSetFocus(window);
-    case WM_KILLFOCUS:
-        return CheckOnKillFocus(window);
-    case WM_ENABLE:
-        return CheckOnEnable(window, wParam);
-    case WM_SETTEXT:
-        return CheckOnSetText(window, lParam);
-    case WM_GETTEXT:
-        return GetCaptionText(window, wParam, lParam);
-    case WM_PAINT:
-        return CheckOnPaint(window);
-    case WM_ERASEBKGND:
-        return CheckOnEraseBkgnd(window, wParam, lParam);
-    case WM_SETFONT:
-        return CheckOnSetFont(window, wParam);
+        return OnCreate(window, lParam);
     case WM_NCDESTROY:
-        return CheckOnNcDestroy(window, wParam, lParam);
+        return OnNcDestroy(window, block, wParam, lParam);
+    case WM_PAINT:
+        return OnPaint(window, data);
     case WM_GETDLGCODE:
-        return CheckOnGetDlgCode(window);
+        return OnGetDlgCode(window);
     case BM_GETCHECK:
         return HasState(window, kStateChecked) ? 1 : 0;
     case BM_SETCHECK:
-        CheckSetCheck(window, wParam);
+        SetCheck(window, data, wParam);
         return 0;
-    case BM_GETSTATE:
-        return HasState(window, kStatePushed) ? 1 : 0;
-    case BM_SETSTATE:
-        SetStateBits(window, kStatePushed, wParam != 0);
-        return 0;
-    case WM_KEYDOWN:
-        return CheckOnKeyDown(window, wParam);
-    case WM_KEYUP:
-        return CheckOnKeyUp(window, wParam);
-    case WM_MOUSEMOVE:
-        return CheckOnMouseMove(window, lParam);
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        return CheckOnLButtonDown(window, lParam);
-    case WM_LBUTTONUP:
-        return CheckOnLButtonUp(window);
     default:
-        return OnRegisteredOrDefault(window, message, wParam, lParam);
+        return OnRegisteredOrShared(window, data, message, wParam, lParam);
     }
 }
 

@@ -7,7 +7,7 @@
 #include <cstddef>
 
 #include "controls/checkbutton/checkbutton_layout.h"
-#include "core/local_block.h"
+#include "core/text.h"
 #include "quorl32.h"
 
 namespace quorl::checkbutton {
@@ -28,12 +28,6 @@ static_assert(offsetof(CheckButtonData, owner) == 40);
 static_assert(sizeof(CheckButtonData) == 44);
 #endif
 
-// The control's block, locked for the span of one message; false when the
-// window has no block or it cannot be locked.
-struct LockedData : LocalBlock<CheckButtonData> {
-    explicit LockedData(HWND window) : LocalBlock(window, QCWL_DATA) {}
-};
-
 inline LONG StyleOf(HWND window) {
     return GetWindowLongA(window, GWL_STYLE);
 }
@@ -44,16 +38,18 @@ inline LONG StateOf(HWND window) {
 // Caption text buffer: at most 254 characters are drawn.
 constexpr int kCaptionBufferSize = 255;
 
-// The picture: mark and caption (not the focus frame, not the background).
-void Paint(HWND window, HDC dc);
+// Drawing; data is null when the control has no block, and then nothing
+// is drawn. The picture: mark and caption (not the focus frame, not the
+// background).
+void Paint(HWND window, const CheckButtonData* data, HDC dc);
 // Paints at once into a window DC, without erasing; used after a change
 // of the state word.
-void RepaintNow(HWND window);
+void RepaintNow(HWND window, CheckButtonData* data);
 // Draws the dotted frame around the caption when focused; otherwise asks
 // for its area to be repainted. dc may be null: then a window DC is used.
-void UpdateFocusFrame(HWND window, HDC dc);
+void UpdateFocusFrame(HWND window, CheckButtonData* data, HDC dc);
 // BWM_PAINTDC: a plain box, crossed when checked, and the caption, in the
 // caller's device context and logical units.
-void PrintRender(HWND window, HDC dc, const RECT& area);
+void PrintRender(HWND window, const CheckButtonData* data, HDC dc, const RECT& area);
 
 } // namespace quorl::checkbutton

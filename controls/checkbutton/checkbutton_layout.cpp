@@ -21,8 +21,6 @@ constexpr int kPrintBoxFar = 23;
 constexpr int kPrintCaptionNear = 5;
 constexpr int kPrintCaptionFar = 35;
 
-constexpr char kFieldNameSeparator = ',';
-
 bool HasLeftText(unsigned long style) {
     return (style & kStyleLeftText) != 0;
 }
@@ -61,14 +59,14 @@ int MarkIndexOf(unsigned long state) {
     return pressed ? kMarkUncheckedPressed : kMarkUnchecked;
 }
 
-Point MarkPosition(unsigned long style, int clientRight, int markWidth) {
+PixelPoint MarkPosition(unsigned long style, int clientRight, int markWidth) {
     if (HasLeftText(style)) {
         return {clientRight - markWidth, kMarkTop};
     }
     return {HasCentredText(style) ? kCentredMarkLeft : 0, kMarkTop};
 }
 
-Rect CaptionRect(unsigned long style, int clientRight, int clientBottom, int markWidth) {
+PixelRect CaptionRect(unsigned long style, int clientRight, int clientBottom, int markWidth) {
     const int top = kCaptionVerticalGap;
     const int bottom = clientBottom - kCaptionVerticalGap;
     if (HasLeftText(style)) {
@@ -84,7 +82,7 @@ Alignment CaptionAlignment(unsigned long style) {
     return HasCentredText(style) ? Alignment::Center : Alignment::Left;
 }
 
-Rect FocusFrame(unsigned long style, int clientRight, int markWidth, Rect measured) {
+PixelRect FocusFrame(unsigned long style, int clientRight, int markWidth, PixelRect measured) {
     int shift = 0;
     if (HasLeftText(style)) {
         shift = clientRight - markWidth - measured.right - kFocusShiftGap;
@@ -95,11 +93,11 @@ Rect FocusFrame(unsigned long style, int clientRight, int markWidth, Rect measur
             measured.right + shift + kFocusPadX, measured.bottom + kFocusPadY + kFocusExtraBottom};
 }
 
-Rect FocusFrameArea(Rect frame) {
+PixelRect FocusFrameArea(PixelRect frame) {
     return {frame.left, frame.top, frame.right + kFocusAreaExtra, frame.bottom + kFocusAreaExtra};
 }
 
-PrintLayout PrintLayoutOf(unsigned long style, Rect given) {
+PrintLayout PrintLayoutOf(unsigned long style, PixelRect given) {
     PrintLayout layout{};
     if (HasLeftText(style)) {
         layout.box = {given.right - kPrintBoxFar, given.top - kPrintBoxNear,
@@ -113,23 +111,6 @@ PrintLayout PrintLayoutOf(unsigned long style, Rect given) {
                           given.bottom};
     }
     return layout;
-}
-
-void ExtractFieldName(const char* windowName, char (&fieldName)[kFieldNameSize]) {
-    std::size_t length = 0;
-    if (windowName != nullptr) {
-        const char* at = windowName;
-        while (*at != '\0' && *at != kFieldNameSeparator) {
-            ++at;
-        }
-        if (*at == kFieldNameSeparator) {
-            ++at;
-            for (; length + 1 < kFieldNameSize && at[length] != '\0'; ++length) {
-                fieldName[length] = at[length];
-            }
-        }
-    }
-    fieldName[length] = '\0';
 }
 
 } // namespace quorl::checkbutton

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "core/geometry.h"
 #include "quorl32_styles.h"
 
 namespace quorl::checkbutton {
@@ -40,23 +41,8 @@ constexpr int kMarkChecked = 2;
 constexpr int kMarkCheckedPressed = 3;
 constexpr int kMarkCount = 4;
 
-// Field name after the comma of the window name: at most 19 characters.
-constexpr std::size_t kFieldNameSize = 20;
-
 enum class ClickAction { NotifyOnly, Toggle, SelectInGroup };
 enum class Alignment { Left, Center, Right };
-
-struct Point {
-    int x;
-    int y;
-};
-
-struct Rect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
 
 inline unsigned long TypeOf(unsigned long style) {
     return style & kTypeMask;
@@ -73,28 +59,23 @@ int MarkBaseId(unsigned long style);
 int MarkIndexOf(unsigned long state);
 
 // Client rectangle (0, 0, right, bottom); markWidth 0 when there is no mark.
-Point MarkPosition(unsigned long style, int clientRight, int markWidth);
-Rect CaptionRect(unsigned long style, int clientRight, int clientBottom, int markWidth);
+PixelPoint MarkPosition(unsigned long style, int clientRight, int markWidth);
+PixelRect CaptionRect(unsigned long style, int clientRight, int clientBottom, int markWidth);
 Alignment CaptionAlignment(unsigned long style);
 
 // The dotted focus frame around the caption. measured is the caption
 // rectangle after measuring the text (left and top kept, width and height
 // of the text). The result is the frame's inclusive corners.
-Rect FocusFrame(unsigned long style, int clientRight, int markWidth, Rect measured);
+PixelRect FocusFrame(unsigned long style, int clientRight, int markWidth, PixelRect measured);
 // Area to repaint so that the dots of a focus frame disappear.
-Rect FocusFrameArea(Rect frame);
+PixelRect FocusFrameArea(PixelRect frame);
 
 // Picture for BWM_PAINTDC in the caller's logical units: the box's two
 // corners (as given to the Rectangle operation) and the caption rectangle.
 struct PrintLayout {
-    Rect box;
-    Rect caption;
+    PixelRect box;
+    PixelRect caption;
 };
-PrintLayout PrintLayoutOf(unsigned long style, Rect given);
-
-// Copies what follows the first comma of a window name into a buffer of
-// kFieldNameSize characters, at most 19 of them, always terminated. A
-// null name or one without a comma gives an empty field name.
-void ExtractFieldName(const char* windowName, char (&fieldName)[kFieldNameSize]);
+PrintLayout PrintLayoutOf(unsigned long style, PixelRect given);
 
 } // namespace quorl::checkbutton

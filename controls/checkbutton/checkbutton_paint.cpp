@@ -4,6 +4,7 @@
 #include "core/bitmaps.h"
 #include "core/helpers.h"
 #include "core/library.h"
+#include "core/rect_convert.h"
 
 namespace quorl::checkbutton {
 
@@ -22,10 +23,6 @@ UINT AlignmentFlags(Alignment alignment) {
         break;
     }
     return DT_LEFT;
-}
-
-RECT ToRECT(const Rect& r) {
-    return {r.left, r.top, r.right, r.bottom};
 }
 
 SIZE BitmapSize(HBITMAP bitmap) {
@@ -56,7 +53,7 @@ void TakeSnapshot(HWND window, const CheckButtonData& data, Snapshot& shot) {
 }
 
 RECT CaptionRectOf(const Snapshot& shot) {
-    return ToRECT(CaptionRect(static_cast<unsigned long>(shot.style), shot.client.right,
+    return ToRect(CaptionRect(static_cast<unsigned long>(shot.style), shot.client.right,
                               shot.client.bottom, shot.markSize.cx));
 }
 
@@ -65,7 +62,7 @@ UINT CaptionFormat(const Snapshot& shot) {
 }
 
 void DrawMark(HDC dc, const Snapshot& shot) {
-    const Point at =
+    const PixelPoint at =
         MarkPosition(static_cast<unsigned long>(shot.style), shot.client.right, shot.markSize.cx);
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(source, shot.mark);
@@ -98,9 +95,8 @@ private:
 
 } // namespace
 
-void Paint(HWND window, HDC dc) {
-    LockedData data(window);
-    if (!data) {
+void Paint(HWND window, const CheckButtonData* data, HDC dc) {
+    if (data == nullptr) {
         return;
     }
     Snapshot shot;
@@ -117,18 +113,17 @@ void Paint(HWND window, HDC dc) {
     DrawTextA(dc, shot.text, kWholeText, &caption, CaptionFormat(shot));
 }
 
-void RepaintNow(HWND window) {
+void RepaintNow(HWND window, CheckButtonData* data) {
     if (!IsWindowVisible(window)) {
         return;
     }
     HDC dc = GetDC(window);
-    Paint(window, dc);
+    Paint(window, data, dc);
     ReleaseDC(window, dc);
 }
 
-void UpdateFocusFrame(HWND window, HDC dc) {
-    LockedData data(window);
-    if (!data) {
+void UpdateFocusFrame(HWND window, CheckButtonData* data, HDC dc) {
+    if (data == nullptr) {
         return;
     }
     Snapshot shot;
@@ -141,14 +136,14 @@ void UpdateFocusFrame(HWND window, HDC dc) {
         FontSelection font(target, data->font);
         DrawTextA(target, shot.text, kWholeText, &text, DT_CALCRECT | CaptionFormat(shot));
     }
-    const Rect measured = {caption.left, caption.top, caption.left + (text.right - text.left),
-                           caption.top + (text.bottom - text.top)};
-    const Rect frame = FocusFrame(static_cast<unsigned long>(shot.style), shot.client.right,
-                                  shot.markSize.cx, measured);
+    const PixelRect measured = {caption.left, caption.top, caption.left + (text.right - text.left),
+                                caption.top + (text.bottom - text.top)};
+    const PixelRect frame = FocusFrame(static_cast<unsigned long>(shot.style), shot.client.right,
+                                       shot.markSize.cx, measured);
     if ((shot.state & kStateFocused) != 0) {
         DrawDottedRect(target, frame.left, frame.top, frame.right, frame.bottom);
     } else {
-        const RECT area = ToRECT(FocusFrameArea(frame));
+        const RECT area = ToRect(FocusFrameArea(frame));
         InvalidateRect(window, &area, TRUE);
     }
     if (dc == nullptr) {
@@ -156,16 +151,15 @@ void UpdateFocusFrame(HWND window, HDC dc) {
     }
 }
 
-void PrintRender(HWND window, HDC dc, const RECT& area) {
-    LockedData data(window);
-    if (!data) {
+void PrintRender(HWND window, const CheckButtonData* data, HDC dc, const RECT& area) {
+    if (data == nullptr) {
         return;
     }
     char text[kCaptionBufferSize];
     GetWindowTextA(window, text, kCaptionBufferSize);
     const auto style = static_cast<unsigned long>(StyleOf(window));
     const PrintLayout layout = PrintLayoutOf(style, {area.left, area.top, area.right, area.bottom});
-    const Rect& box = layout.box;
+    const PixelRect& box = layout.box;
 
     POINT position{};
     GetCurrentPositionEx(dc, &position);
@@ -178,7 +172,7 @@ void PrintRender(HWND window, HDC dc, const RECT& area) {
     }
     MoveToEx(dc, position.x, position.y, nullptr);
 
-    RECT caption = ToRECT(layout.caption);
+    RECT caption = ToRect(layout.caption);
     DrawTextA(dc, text, kWholeText, &caption,
               DT_WORDBREAK | AlignmentFlags(CaptionAlignment(style)));
 }

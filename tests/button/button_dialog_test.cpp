@@ -127,11 +127,20 @@ TEST_F(DialogTest, CaptionIsLaidOutInTheDialogFont) {
     Redraw(help_);
     RECT client;
     GetClientRect(help_, &client);
-    const Expected e = ExpectedLayout(client.right, client.bottom, 0, "Hilfe", dialogFont);
+    ASSERT_EQ(client.right, 70);
+    ASSERT_EQ(client.bottom, 49);
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, dialogFont);
+    SIZE text{};
+    GetTextExtentPoint32A(dc, "Hilfe", 5, &text);
+    DeleteDC(dc);
+    ASSERT_EQ(text.cx, 25);
+    ASSERT_EQ(text.cy, 13);
     SetFocus(help_);
-    const int left = e.captionLeft - 2;
-    const int top = client.bottom / 2 - e.captionHeight / 2 - 2;
-    ASSERT_GT(top, 4);
+    // Free width 70 - 25 - 10 = 35: the caption starts 2 * 35 / 3 + 4 = 27
+    // in, 13 high around row 24; the dots lie 2 pixels outside it.
+    const int left = 25;
+    const int top = 24 - 6 - 2;
     EXPECT_EQ(quorl_test::ClientPixel(help_, left + 1, top), kBlack);
     EXPECT_EQ(quorl_test::ClientPixel(help_, left, top + 1), kBlack);
     EXPECT_EQ(quorl_test::ClientPixel(help_, left, top), kSilver);

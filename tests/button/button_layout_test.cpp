@@ -6,7 +6,7 @@
 namespace quorl::button {
 namespace {
 
-void ExpectRect(const Rect& r, int left, int top, int right, int bottom) {
+void ExpectRect(const PixelRect& r, int left, int top, int right, int bottom) {
     EXPECT_EQ(r.left, left);
     EXPECT_EQ(r.top, top);
     EXPECT_EQ(r.right, right);
@@ -39,7 +39,7 @@ TEST(ButtonLayout, OverflowMovesBothPartsLeftByThirds) {
 }
 
 TEST(ButtonLayout, EmptyCaptionGivesFiveByFiveMark) {
-    const Rect mark = FocusMarkRect(40, PackCaptionSize(0, 0), 23);
+    const PixelRect mark = FocusMarkRect(40, PackCaptionSize(0, 0), 23);
     ExpectRect(mark, 38, 9, 42, 13);
 }
 

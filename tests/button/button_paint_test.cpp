@@ -14,6 +14,33 @@ COLORREF Pixel(HWND w, int x, int y) {
     return quorl_test::ClientPixel(w, x, y);
 }
 
+// Layouts worked out by hand. The system font sets "Ende" 36 x 16 and "Aus"
+// 26 wide. The width left after caption, picture and 10 pixels of frame is
+// shared in thirds: the picture starts a third in, the caption two thirds
+// plus the picture's width, both 4 pixels further right.
+struct Placed {
+    int pictureLeft;
+    int captionLeft;
+};
+constexpr int kEndeWidth = 36;
+constexpr int kEndeHeight = 16;
+constexpr Placed kEndeWithPicture = {5, 31}; // free 75 - 36 - 24 - 10 = 5
+constexpr Placed kEndeAlone = {13, 23};      // free 75 - 36 - 10 = 29
+constexpr Placed kAusWithPicture = {9, 39};  // free 75 - 26 - 24 - 10 = 15
+
+void ExpectSystemFontExtents() {
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    SIZE ende{};
+    SIZE aus{};
+    GetTextExtentPoint32A(dc, "Ende", 4, &ende);
+    GetTextExtentPoint32A(dc, "Aus", 3, &aus);
+    DeleteDC(dc);
+    ASSERT_EQ(ende.cx, kEndeWidth);
+    ASSERT_EQ(ende.cy, kEndeHeight);
+    ASSERT_EQ(aus.cx, 26);
+}
+
 TEST_F(ButtonTest, StockCheckMarkWinsOverTheProgramsBitmapOne) {
     // The test program has a solid blue bitmap 1 of its own.
     HWND ok = Make("OK", WS_VISIBLE, IDOK);
@@ -47,7 +74,8 @@ TEST_F(ButtonTest, LayoutPlacesPictureAndCaption) {
     const char* caption = "Ende";
     HWND b = Make(caption, WS_VISIBLE, kRedBlockId);
     Redraw(b);
-    const Expected e = ExpectedLayout(kWidth, kHeight, kPictureWidth, caption);
+    ExpectSystemFontExtents();
+    const Placed e = kEndeWithPicture;
     // The 25-pixel picture starts one row above the client area and is
     // drawn over the frame: row 1 of the client is its row 2.
     EXPECT_EQ(Pixel(b, e.pictureLeft, 1), kWhite);
@@ -56,15 +84,15 @@ TEST_F(ButtonTest, LayoutPlacesPictureAndCaption) {
     EXPECT_EQ(Pixel(b, e.pictureLeft - 1, kMiddle), kSilver);
     EXPECT_EQ(Pixel(b, e.pictureLeft + kPictureWidth, kMiddle), kSilver);
     // Caption ink only inside the caption rectangle.
-    const int top = kMiddle - e.captionHeight / 2;
-    const int bottom = kMiddle + e.captionHeight / 2;
+    const int top = kMiddle - kEndeHeight / 2;
+    const int bottom = kMiddle + kEndeHeight / 2;
     int inside = 0;
     int outside = 0;
     for (int y = 4; y < kHeight - 4; ++y) {
         for (int x = e.pictureLeft + kPictureWidth; x < kWidth - 4; ++x) {
             if (Pixel(b, x, y) == kBlack) {
-                const bool in = x >= e.captionLeft && x < e.captionLeft + e.captionWidth &&
-                                y >= top && y < bottom;
+                const bool in =
+                    x >= e.captionLeft && x < e.captionLeft + kEndeWidth && y >= top && y < bottom;
                 (in ? inside : outside) += 1;
             }
         }
@@ -135,12 +163,12 @@ TEST_F(ButtonTest, FocusDotsAndTheirRemoval) {
     HWND other = Make("Anders", WS_VISIBLE, kNoPictureId + 1);
     SetWindowPos(other, nullptr, 10, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Redraw(b);
-    const Expected e = ExpectedLayout(kWidth, height, 0, caption);
-    const int left = e.captionLeft - 2;
-    const int right = e.captionLeft + e.captionWidth + 2;
-    const int top = height / 2 - e.captionHeight / 2 - 2;
-    const int bottom = height / 2 + e.captionHeight / 2 + 2;
-    ASSERT_GT(top, 4);
+    ExpectSystemFontExtents();
+    // The caption 36 x 16 from x 23, centred on row 20; the dots 2 off it.
+    const int left = kEndeAlone.captionLeft - 2;
+    const int right = kEndeAlone.captionLeft + kEndeWidth + 2;
+    const int top = 10;
+    const int bottom = 30;
     EXPECT_EQ(Pixel(b, left + 1, top), kSilver);
     SetFocus(b);
     EXPECT_EQ(Pixel(b, left + 1, top), kBlack);
@@ -164,7 +192,8 @@ TEST_F(ButtonTest, FocusDotsAndTheirRemoval) {
 TEST_F(ButtonTest, DisabledPictureIsACheckerboard) {
     HWND b = Make("Aus", WS_VISIBLE | WS_DISABLED, kRedBlockId);
     Redraw(b);
-    const Expected e = ExpectedLayout(kWidth, kHeight, kPictureWidth, "Aus");
+    ExpectSystemFontExtents();
+    const Placed e = kAusWithPicture;
     const COLORREF redAndGrey = RGB(0xC0, 0, 0);
     int grey = 0;
     int picture = 0;
@@ -264,7 +293,7 @@ TEST_F(ButtonTest, SetBitmapTakesOwnershipOfBitmapAndWholePaletteHandle) {
 TEST_F(ButtonTest, NewPictureIsLaidOutAgain) {
     HWND b = Make("Ende", WS_VISIBLE, kNoPictureId);
     Redraw(b);
-    const Expected without = ExpectedLayout(kWidth, kHeight, 0, "Ende");
+    ExpectSystemFontExtents();
     HDC screen = GetDC(nullptr);
     HBITMAP picture = CreateCompatibleBitmap(screen, kPictureWidth, 10);
     HDC memory = CreateCompatibleDC(screen);
@@ -276,10 +305,13 @@ TEST_F(ButtonTest, NewPictureIsLaidOutAgain) {
     ReleaseDC(nullptr, screen);
     SendMessageA(b, QBM_SETBITMAP, reinterpret_cast<WPARAM>(picture), 0);
     Redraw(b);
-    const Expected with = ExpectedLayout(kWidth, kHeight, kPictureWidth, "Ende");
-    EXPECT_NE(with.captionLeft, without.captionLeft);
+    const Placed with = kEndeWithPicture;
     EXPECT_EQ(Pixel(b, with.pictureLeft, kMiddle), kWhite);
     EXPECT_EQ(Pixel(b, with.pictureLeft - 1, kMiddle), kSilver);
+    // The caption moved right from x 23 to x 31.
+    EXPECT_EQ(CountPixels(b, {kEndeAlone.captionLeft, 4, with.captionLeft, kHeight - 4}, kBlack),
+              0);
+    EXPECT_GT(CountPixels(b, {with.captionLeft, 4, with.captionLeft + 8, kHeight - 4}, kBlack), 0);
 }
 
 } // namespace

@@ -24,37 +24,20 @@ constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(0xFF, 0, 0);
 
-// A recording parent that watches WM_COMMAND and the focus notification.
-class ButtonTest : public ::testing::Test {
+// The shared fixture, watching WM_COMMAND and the focus notification.
+class ButtonTest : public quorl_test::ControlTest {
 protected:
-    ButtonTest();
+    ButtonTest() : ControlTest({WM_COMMAND, quorl_test::FocusNotifyMessage()}) {}
     HWND Make(const char* text, DWORD style, int id, int width = 75, int height = 23,
-              HINSTANCE instance = nullptr);
+              HINSTANCE instance = nullptr) {
+        return parent_.child(QUORL_CLASS, text, style, 10, 10, width, height, id, instance);
+    }
     static LONG State(HWND button) { return GetWindowLongA(button, QBWL_STATE); }
-    static void Press(HWND button, int x, int y);
-    static void Move(HWND button, int x, int y);
-    static void Release(HWND button, int x, int y);
-    std::vector<quorl_test::RecordedMessage> Commands() const;
-
-    UINT focusNotify_;
-    quorl_test::RecordingParent parent_;
+    std::vector<quorl_test::RecordedMessage> Commands() const { return Recorded(WM_COMMAND); }
 };
-
-// Where a caption lands: measured in a memory DC with the given font, as
-// the button measures it at its first paint.
-struct Expected {
-    int pictureLeft;
-    int captionLeft;
-    int captionWidth;
-    int captionHeight;
-};
-Expected ExpectedLayout(int width, int height, int pictureWidth, const char* caption,
-                        HFONT font = nullptr);
-
-// Paints the window now, erasing first, as a WM_PAINT would.
-void Redraw(HWND window);
 
 using quorl_test::CountPixels;
+using quorl_test::Redraw;
 using quorl_test::Snapshot;
 
 } // namespace button_test

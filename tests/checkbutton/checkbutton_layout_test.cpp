@@ -8,7 +8,7 @@ namespace cb = quorl::checkbutton;
 
 namespace {
 
-void ExpectRect(const cb::Rect& r, int left, int top, int right, int bottom) {
+void ExpectRect(const quorl::PixelRect& r, int left, int top, int right, int bottom) {
     EXPECT_EQ(r.left, left);
     EXPECT_EQ(r.top, top);
     EXPECT_EQ(r.right, right);
@@ -72,19 +72,4 @@ TEST(CheckButtonLayout, PrintBoxHangsBelowTheTopEdge) {
     const cb::PrintLayout right = cb::PrintLayoutOf(0x0023, {100, 500, 400, 300});
     ExpectRect(right.box, 377, 497, 397, 477);
     ExpectRect(right.caption, 105, 500, 365, 300);
-}
-
-TEST(CheckButtonLayout, FieldNameAfterTheFirstComma) {
-    char name[cb::kFieldNameSize];
-    std::memset(name, 'x', sizeof name);
-    cb::ExtractFieldName("Speichern,FELD", name);
-    EXPECT_STREQ(name, "FELD");
-    cb::ExtractFieldName("a,b,c", name);
-    EXPECT_STREQ(name, "b,c");
-    cb::ExtractFieldName("ohne Komma", name);
-    EXPECT_STREQ(name, "");
-    cb::ExtractFieldName(nullptr, name);
-    EXPECT_STREQ(name, "");
-    cb::ExtractFieldName("x,ABCDEFGHIJKLMNOPQRSTUVWXYZ", name);
-    EXPECT_STREQ(name, "ABCDEFGHIJKLMNOPQRS");
 }

@@ -115,6 +115,10 @@ void ControlTest::KeyUp(HWND control, WPARAM key) {
     SendMessageA(control, WM_KEYUP, key, 0);
 }
 
+void Redraw(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
 COLORREF ClientPixel(HWND window, int x, int y) {
     HDC dc = GetDC(window);
     const COLORREF colour = GetPixel(dc, x, y);

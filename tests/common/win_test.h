@@ -73,6 +73,9 @@ protected:
     RecordingParent parent_;
 };
 
+// Paints the window now, erasing first, as a WM_PAINT would.
+void Redraw(HWND window);
+
 // Reads a pixel of a window's client area through a fresh window DC.
 COLORREF ClientPixel(HWND window, int x, int y);
 

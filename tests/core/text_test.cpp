@@ -101,4 +101,19 @@ TEST(FieldName, TinyBuffersAndMissingArguments) {
     EXPECT_EQ(buffer[0], '\0');
 }
 
+TEST(FieldName, FollowsTheFirstCommaAndKeeps19Characters) {
+    char name[quorl::kFieldNameSize];
+    std::memset(name, 'x', sizeof name);
+    quorl::ExtractFieldName("Speichern,FELD", name);
+    EXPECT_STREQ(name, "FELD");
+    quorl::ExtractFieldName("a,b,c", name);
+    EXPECT_STREQ(name, "b,c");
+    quorl::ExtractFieldName("ohne Komma", name);
+    EXPECT_STREQ(name, "");
+    quorl::ExtractFieldName(nullptr, name);
+    EXPECT_STREQ(name, "");
+    quorl::ExtractFieldName("x,ABCDEFGHIJKLMNOPQRSTUVWXYZ", name);
+    EXPECT_STREQ(name, "ABCDEFGHIJKLMNOPQRS");
+}
+
 } // namespace

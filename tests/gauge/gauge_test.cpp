@@ -5,14 +5,14 @@
 #include <windows.h>
 
 #include <climits>
+#include <vector>
 
-#include "controls/gauge/gauge_layout.h"
+#include "core/geometry.h"
 #include "quorl32.h"
 #include "tests/common/win_test.h"
 
 namespace {
 
-using quorl::PixelRect;
 using quorl_test::ClientPixel;
 using quorl_test::CountPixels;
 using quorl_test::PumpMessages;
@@ -47,33 +47,32 @@ SIZE CharExtent(HWND window, HFONT font = nullptr) {
     return size;
 }
 
-quorl::gauge::GaugeLayout LayoutOf(HWND gauge, HFONT font = nullptr) {
-    RECT client;
-    GetClientRect(gauge, &client);
-    const SIZE x = CharExtent(gauge, font);
-    const auto style = static_cast<unsigned>(GetWindowLongA(gauge, GWL_STYLE)) & 0xFF;
-    return quorl::gauge::LayoutGauge({0, 0, client.right, client.bottom}, style,
-                                     GetWindowTextLengthA(gauge) > 0, x.cx, x.cy);
-}
-
-RECT R(const PixelRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-int MiddleRow(const PixelRect& r) {
+int MiddleRow(const RECT& r) {
     return (r.top + r.bottom) / 2;
 }
 
-class GaugeTest : public ::testing::Test {
+// The layouts below are worked out by hand for the fonts' "x": 8 x 16 in
+// the system font, 18 x 35 in Arial of 30 pixels. The gap unit is a
+// quarter of the height plus one (5, or 9); tick marks are half the height.
+class GaugeTest : public quorl_test::ControlTest {
 protected:
+    GaugeTest() : ControlTest({WM_CTLCOLORSTATIC}) {}
+    void SetUp() override {
+        const SIZE x = CharExtent(parent_.hwnd());
+        ASSERT_EQ(x.cx, 8);
+        ASSERT_EQ(x.cy, 16);
+    }
     HWND Create(DWORD style, int width = 240, int height = 60, const char* title = "") {
         HWND gauge =
             parent_.child(GAUGE_CLASS, title, WS_VISIBLE | style, 0, 0, width, height, kGaugeId);
         PumpMessages();
         return gauge;
     }
-    RecordingParent parent_{{WM_CTLCOLORSTATIC}};
 };
+
+// 240 x 60 with ticks: the bar starts one gap down and is 60 - 5 - (2 + 8)
+// = 45 high; it fills 240 * percent / 100, rounded, plus one pixel.
+constexpr RECT kTickedBar = {0, 5, 240, 50};
 
 TEST_F(GaugeTest, StartsAtRange100Position0AndMessagesSetTheLongs) {
     HWND gauge = Create(GAUGE_PERCENT);
@@ -96,16 +95,14 @@ TEST_F(GaugeTest, StartsAtRange100Position0AndMessagesSetTheLongs) {
 
 TEST_F(GaugeTest, PositionChangeIsPaintedBeforeTheMessageReturns) {
     HWND gauge = Create(GAUGE_TICKS50);
-    const auto layout = LayoutOf(gauge);
-    const PixelRect bar = layout.barRect;
+    const RECT bar = kTickedBar;
     const int y = MiddleRow(bar);
-    ASSERT_GT(bar.height(), 8);
     EXPECT_EQ(ClientPixel(gauge, bar.left + 1, y), Face());
 
     // No message is dispatched between the send and the reads. At 1 % the
-    // filled part is MulDiv(width, 1, 100) + 1 pixels wide; so narrow, its
-    // edges cover its outline, and the trough's edge follows right after.
-    const int right = bar.left + MulDiv(bar.width(), 1, 100) + 1;
+    // filled part is 2.4 (2) + 1 pixels wide; so narrow, its edges cover its
+    // outline, and the trough's edge follows right after.
+    const int right = 3;
     const COLORREF troughEdge = ClientPixel(gauge, right, y);
     ASSERT_EQ(ClientPixel(gauge, right - 1, y), Face());
     SendMessageA(gauge, GAUGE_SETPOS, 1, 0);
@@ -115,14 +112,14 @@ TEST_F(GaugeTest, PositionChangeIsPaintedBeforeTheMessageReturns) {
     EXPECT_FALSE(GetUpdateRect(gauge, &pending, FALSE));
 
     SendMessageA(gauge, GAUGE_SETPOS, 10, 0);
-    const int tenth = bar.left + MulDiv(bar.width(), 10, 100) + 1;
+    const int tenth = 24 + 1;
     EXPECT_EQ(ClientPixel(gauge, bar.left + 1, y), Light()); // raised upper-left edge
     EXPECT_EQ(ClientPixel(gauge, tenth - 1, y), Frame());
     EXPECT_EQ(ClientPixel(gauge, tenth - 2, y), Shadow()); // raised lower-right edge
     EXPECT_EQ(ClientPixel(gauge, tenth, y), Face());
 
     SendMessageA(gauge, GAUGE_ADDPOS, 40, 0);
-    const int half = bar.left + MulDiv(bar.width(), 50, 100) + 1;
+    const int half = 120 + 1;
     EXPECT_EQ(ClientPixel(gauge, half - 1, y), Frame());
     EXPECT_EQ(ClientPixel(gauge, half - 2, y), Shadow()); // raised lower-right edge
 
@@ -137,7 +134,7 @@ TEST_F(GaugeTest, PositionChangeIsPaintedBeforeTheMessageReturns) {
 
 TEST_F(GaugeTest, EveryValueMessageRepaintsEvenWithoutAChange) {
     HWND gauge = Create(GAUGE_TICKS50);
-    const PixelRect bar = LayoutOf(gauge).barRect;
+    const RECT bar = kTickedBar;
     const int x = bar.right - 20;
     const int y = MiddleRow(bar);
     SendMessageA(gauge, GAUGE_SETPOS, 30, 0);
@@ -155,7 +152,7 @@ TEST_F(GaugeTest, EveryValueMessageRepaintsEvenWithoutAChange) {
 
 TEST_F(GaugeTest, NoFilledPartForRangeZeroOrNegativePercentages) {
     HWND gauge = Create(GAUGE_TICKS50);
-    const PixelRect bar = LayoutOf(gauge).barRect;
+    const RECT bar = kTickedBar;
     const int y = MiddleRow(bar);
     SendMessageA(gauge, GAUGE_SETPOS, 50, 0);
     ASSERT_EQ(ClientPixel(gauge, bar.left + 1, y), Light());
@@ -172,29 +169,25 @@ TEST_F(GaugeTest, NoFilledPartForRangeZeroOrNegativePercentages) {
 // The percentage in the bar, compared with the same text drawn by hand.
 class GaugePercentText : public GaugeTest {
 protected:
+    // A gauge 200 x 33: the bar from y 5 to 33, 12 pixels higher than the
+    // text, keeps the bevels off it; the text row is (28 - 16) / 2 lower.
     void ExpectPercentText(int position, int range, const char* expected) {
-        const SIZE x = CharExtent(parent_.hwnd());
-        const int gap = x.cy / 4 + 1;
-        // A bar 12 pixels higher than the text keeps the bevels off it.
-        HWND gauge = Create(GAUGE_PERCENT, 200, x.cy + 12 + gap);
+        HWND gauge = Create(GAUGE_PERCENT, 200, 33);
         SendMessageA(gauge, GAUGE_SETRANGE, static_cast<WPARAM>(range), 0);
         SendMessageA(gauge, GAUGE_SETPOS, static_cast<WPARAM>(position), 0);
-        const auto layout = LayoutOf(gauge);
-        ASSERT_EQ(layout.barHeight, x.cy + 12);
-        const PixelRect area = {layout.barRect.left + 6, layout.percentRect.top,
-                                layout.barRect.right - 6, layout.percentRect.bottom};
+        const RECT textRow = {0, 11, 200, 27};
+        const RECT area = {6, 11, 194, 27};
 
         HDC screen = GetDC(gauge);
         HDC dc = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, layout.barRect.bottom);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 33);
         HGDIOBJ previous = SelectObject(dc, bitmap);
-        RECT all = {0, 0, 200, layout.barRect.bottom};
+        RECT all = {0, 0, 200, 33};
         HBRUSH face = CreateSolidBrush(Face());
         FillRect(dc, &all, face);
         DeleteObject(face);
         SetBkMode(dc, TRANSPARENT);
-        RECT textRect = {layout.percentRect.left, layout.percentRect.top, layout.percentRect.right,
-                         layout.percentRect.bottom};
+        RECT textRect = textRow;
         DrawTextA(dc, expected, -1, &textRect, DT_CENTER | DT_VCENTER);
         int expectedBlack = 0;
         int mismatches = 0;
@@ -224,103 +217,117 @@ TEST_F(GaugePercentText, ShowsTheTrueValue) {
     ExpectPercentText(INT_MIN, 1, "-1 %"); // beyond 32 bits the multiply-divide gives -1
 }
 
+// 300 x 90. With the scale the side margin is 2.5 characters (20); the bar
+// is 85 high less 2 + 8 for ticks and 16 + 5 for the scale, whose row
+// starts half a gap below the ticks (or the bar).
 TEST_F(GaugeTest, PartsFollowTheStyle) {
     struct Case {
         DWORD style;
-        bool ticks, scale, percent;
-        int marks;
+        RECT bar;
+        bool percent;
+        std::vector<int> ticks; // x of each mark; the row below the bar is 8 high
+        int between;            // x between the first two marks
+        RECT scaleRow;          // empty without a scale
     };
     const Case cases[] = {
-        {0, true, true, true, 3},
-        {GAUGE_PERCENT, false, false, true, 0},
-        {GAUGE_TICKS10 | GAUGE_SCALE, true, true, false, 11},
-        {GAUGE_PERCENT | GAUGE_SCALE, false, true, true, 0},
-        {GAUGE_TICKS25, true, false, false, 5},
+        {0, {20, 5, 280, 59}, true, {20, 150, 279}, 85, {0, 69, 300, 85}},
+        {GAUGE_PERCENT, {0, 5, 300, 90}, true, {}, 0, {}},
+        {GAUGE_TICKS10 | GAUGE_SCALE,
+         {20, 5, 280, 59},
+         false,
+         {20, 46, 72, 98, 124, 150, 176, 202, 228, 254, 279},
+         33,
+         {0, 69, 300, 85}},
+        {GAUGE_PERCENT | GAUGE_SCALE, {20, 5, 280, 69}, true, {}, 0, {0, 71, 300, 87}},
+        {GAUGE_TICKS25, {0, 5, 300, 80}, false, {0, 75, 150, 225, 299}, 37, {}},
     };
     for (const Case& c : cases) {
         HWND gauge = Create(c.style, 300, 90);
-        const auto l = LayoutOf(gauge);
         SCOPED_TRACE(c.style);
-        EXPECT_EQ(l.margin > 0, c.scale);
         // Trough outline at the bar's left edge.
-        EXPECT_EQ(ClientPixel(gauge, l.barRect.left, MiddleRow(l.barRect)), Frame());
-        const PixelRect inside = {l.barRect.left + 6, l.barRect.top + 6, l.barRect.right - 6,
-                                  l.barRect.bottom - 6};
-        EXPECT_EQ(CountPixels(gauge, R(inside), kBlack) > 0, c.percent);
-        if (c.ticks) {
-            for (int i = 0; i < c.marks; ++i) {
-                const int x = quorl::gauge::TickX(l.tickRect, i, c.marks - 1);
-                EXPECT_EQ(ClientPixel(gauge, x, l.tickRect.top), kBlack) << i;
-                EXPECT_EQ(ClientPixel(gauge, x, l.tickRect.bottom - 1), kBlack) << i;
-            }
-            // Nothing between two marks.
-            const int between = (quorl::gauge::TickX(l.tickRect, 0, c.marks - 1) +
-                                 quorl::gauge::TickX(l.tickRect, 1, c.marks - 1)) /
-                                2;
-            EXPECT_NE(ClientPixel(gauge, between, l.tickRect.top), kBlack);
+        EXPECT_EQ(ClientPixel(gauge, c.bar.left, MiddleRow(c.bar)), Frame());
+        EXPECT_NE(ClientPixel(gauge, c.bar.left - 1, MiddleRow(c.bar)), Frame());
+        const RECT inside = {c.bar.left + 6, c.bar.top + 6, c.bar.right - 6, c.bar.bottom - 6};
+        EXPECT_EQ(CountPixels(gauge, inside, kBlack) > 0, c.percent);
+        for (int x : c.ticks) {
+            EXPECT_EQ(ClientPixel(gauge, x, c.bar.bottom), kBlack) << x;
+            EXPECT_EQ(ClientPixel(gauge, x, c.bar.bottom + 7), kBlack) << x;
+            EXPECT_NE(ClientPixel(gauge, x, c.bar.bottom + 8), kBlack) << x;
         }
-        const PixelRect below = {0, l.barRect.bottom, 300, 90};
-        const int underBar = CountPixels(gauge, R(below), kBlack);
-        EXPECT_EQ(underBar > 0, c.ticks || c.scale);
-        if (c.scale) {
-            EXPECT_GT(CountPixels(gauge, R(l.scaleRow), kBlack), 0);
-            EXPECT_GE(l.scaleRow.top, (c.ticks ? l.tickRect.bottom : l.barRect.bottom));
+        if (!c.ticks.empty()) {
+            EXPECT_NE(ClientPixel(gauge, c.between, c.bar.bottom), kBlack);
+        }
+        const RECT below = {0, c.bar.bottom, 300, 90};
+        EXPECT_EQ(CountPixels(gauge, below, kBlack) > 0, !c.ticks.empty() || c.scaleRow.bottom > 0);
+        if (c.scaleRow.bottom > 0) {
+            EXPECT_GT(CountPixels(gauge, c.scaleRow, kBlack), 0);
+            // Half a gap free between the marks (or the bar) and the numbers.
+            const RECT aboveScale = {0, c.bar.bottom + (c.ticks.empty() ? 0 : 8), 300,
+                                     c.scaleRow.top};
+            EXPECT_EQ(CountPixels(gauge, aboveScale, kBlack), 0);
         }
         // Nothing above the bar without a title.
-        EXPECT_EQ(CountPixels(gauge, R(PixelRect{0, 0, 300, l.barRect.top}), kBlack), 0);
+        EXPECT_EQ(CountPixels(gauge, {0, 0, 300, c.bar.top}, kBlack), 0);
         DestroyWindow(gauge);
     }
 }
 
+// 300 x 100, all parts: the title takes two gaps and a line, 26 pixels, off
+// the bar (64 high without, 38 with); the bar then starts at 5 + 16 + 5.
 TEST_F(GaugeTest, TitleStandsAboveAndLowersTheBar) {
     HWND gauge = Create(0, 300, 100);
-    const auto plain = LayoutOf(gauge);
+    const RECT plainBar = {20, 5, 280, 69};
+    const RECT titleRow = {20, 5, 280, 21};
+    const RECT titledBar = {20, 26, 280, 64};
+    EXPECT_EQ(ClientPixel(gauge, 30, plainBar.top), Frame());
+    EXPECT_EQ(ClientPixel(gauge, 30, plainBar.bottom - 1), Frame());
     EXPECT_TRUE(SetWindowTextA(gauge, "Fortschritt"));
     RECT pending;
     EXPECT_TRUE(GetUpdateRect(gauge, &pending, FALSE));
     PumpMessages();
-    const auto titled = LayoutOf(gauge);
-    const SIZE x = CharExtent(gauge);
-    EXPECT_EQ(plain.barHeight - titled.barHeight, 2 * plain.gap + x.cy);
-    EXPECT_EQ(ClientPixel(gauge, titled.barRect.left, MiddleRow(titled.barRect)), Frame());
-    EXPECT_EQ(ClientPixel(gauge, titled.barRect.left + 10, titled.barRect.top), Frame());
-    const int titlePixels = CountPixels(gauge, R(titled.titleRect), kBlack);
+    EXPECT_EQ(ClientPixel(gauge, titledBar.left, MiddleRow(titledBar)), Frame());
+    EXPECT_EQ(ClientPixel(gauge, 30, titledBar.top), Frame());
+    EXPECT_EQ(ClientPixel(gauge, 30, titledBar.bottom - 1), Frame());
+    EXPECT_NE(ClientPixel(gauge, 30, titledBar.top - 1), Frame());
+    const int titlePixels = CountPixels(gauge, titleRow, kBlack);
     EXPECT_GT(titlePixels, 0);
 
     // A shorter title replaces the longer one completely.
     SetWindowTextA(gauge, "i");
     PumpMessages();
-    const int replaced = CountPixels(gauge, R(titled.titleRect), kBlack);
+    const int replaced = CountPixels(gauge, titleRow, kBlack);
     DestroyWindow(gauge);
     HWND fresh = Create(0, 300, 100, "i");
-    EXPECT_EQ(replaced, CountPixels(fresh, R(titled.titleRect), kBlack));
+    EXPECT_EQ(replaced, CountPixels(fresh, titleRow, kBlack));
     EXPECT_LT(replaced, titlePixels);
 }
 
 TEST_F(GaugeTest, SetFontStoresAndRepaintsOnlyWhenAsked) {
     HFONT big = CreateFontA(-30, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
     ASSERT_NE(big, nullptr);
+    ASSERT_EQ(CharExtent(parent_.hwnd(), big).cy, 35);
+    // 240 x 80 with ticks: the bar ends at 5 + (80 - 5 - 10) = 70 in the
+    // system font, at 9 + (80 - 9 - 4 - 17) = 59 in the big one.
     HWND gauge = Create(GAUGE_TICKS50, 240, 80);
-    const auto before = LayoutOf(gauge);
-    const auto after = LayoutOf(gauge, big);
-    ASSERT_NE(before.barRect.bottom, after.barRect.bottom);
+    const int beforeBottom = 70;
+    const int afterBottom = 59;
 
     EXPECT_EQ(SendMessageA(gauge, WM_SETFONT, reinterpret_cast<WPARAM>(big), FALSE), 0);
     EXPECT_EQ(reinterpret_cast<HFONT>(GetWindowLongPtrA(gauge, GAUGEWL_FONT)), big);
     RECT pending;
     EXPECT_FALSE(GetUpdateRect(gauge, &pending, FALSE));
-    EXPECT_EQ(ClientPixel(gauge, 10, before.barRect.bottom - 1), Frame());
+    EXPECT_EQ(ClientPixel(gauge, 10, beforeBottom - 1), Frame());
 
     // The next paint uses the stored font.
     SendMessageA(gauge, GAUGE_SETPOS, 10, 0);
-    EXPECT_EQ(ClientPixel(gauge, 10, after.barRect.bottom - 1), Frame());
+    EXPECT_EQ(ClientPixel(gauge, 10, afterBottom - 1), Frame());
 
     // With the redraw flag the whole gauge is invalidated and erased.
     SendMessageA(gauge, WM_SETFONT, 0, TRUE);
     EXPECT_TRUE(GetUpdateRect(gauge, &pending, FALSE));
     PumpMessages();
-    EXPECT_EQ(ClientPixel(gauge, 10, before.barRect.bottom - 1), Frame());
-    EXPECT_NE(ClientPixel(gauge, 10, after.barRect.bottom - 1), Frame());
+    EXPECT_EQ(ClientPixel(gauge, 10, beforeBottom - 1), Frame());
+    EXPECT_NE(ClientPixel(gauge, 10, afterBottom - 1), Frame());
     DestroyWindow(gauge);
     DeleteObject(big);
 }

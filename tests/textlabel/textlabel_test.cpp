@@ -39,7 +39,7 @@ PixelCount CountTextPixels(HWND window) {
     return count;
 }
 
-class LabelTest : public ::testing::Test {
+class LabelTest : public quorl_test::ControlTest {
 protected:
     HWND Create(const char* text, DWORD style = WS_VISIBLE, int x = 10, int y = 10) {
         HWND label = parent_.child(GTEXT_CLASS, text, style, x, y, 120, 30, kLabelId);
@@ -51,7 +51,6 @@ protected:
         std::memset(buffer, '#', sizeof buffer);
         return SendMessageA(label, FieldNameMessage(), size, reinterpret_cast<LPARAM>(buffer));
     }
-    RecordingParent parent_;
 };
 
 TEST_F(LabelTest, FieldNameAfterLeadingCommaOfAtMostElevenCharacters) {
