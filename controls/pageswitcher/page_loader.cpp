@@ -197,7 +197,7 @@ HLOCAL LoadPage(HINSTANCE module, const char* name, HWND switcher, HINSTANCE con
     }
     std::memcpy(caption, header.caption, sizeof caption);
     LabelCollector labels;
-    LoadItems(reader, units, *page, GetParent(switcher),
+    LoadItems(reader, units, *page.get(), GetParent(switcher),
               controlModule != nullptr ? controlModule : module, frame, labels);
     page->labels = labels.Release();
     return handle;
@@ -210,7 +210,7 @@ int FreePage(HLOCAL handle, bool destroyControls) {
         if (!page) {
             return 0;
         }
-        HWND* controls = ControlsOf(*page);
+        HWND* controls = ControlsOf(*page.get());
         for (LONG i = 0; destroyControls && i < page->controlCount; ++i) {
             if (controls[i] != nullptr && DestroyWindow(controls[i])) {
                 ++destroyed;
@@ -295,7 +295,7 @@ void GrowPageContents(HWND switcher, const RECT& frame, HLOCAL handle) {
         return;
     }
     ResizeControl(page->anchor, anchor, growth.dx, growth.dy);
-    FollowAnchor(GetParent(switcher), *page, anchor, growth.dx, growth.dy);
+    FollowAnchor(GetParent(switcher), *page.get(), anchor, growth.dx, growth.dy);
     MoveLabels(switcher, page->labels, anchor, growth.dx, growth.dy);
 }
 

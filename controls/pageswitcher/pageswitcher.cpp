@@ -78,7 +78,7 @@ private:
 void ShowPage(const ControlBlock& block, int index, bool shown) {
     Page page(block.pages[index]);
     if (page) {
-        HWND* controls = ControlsOf(*page);
+        HWND* controls = ControlsOf(*page.get());
         for (LONG i = 0; i < page->controlCount; ++i) {
             if (controls[i] != nullptr) {
                 ShowWindow(controls[i], shown ? SW_SHOW : SW_HIDE);
@@ -228,7 +228,7 @@ bool PageHolds(const ControlBlock& block, int index, HWND control) {
     if (!page) {
         return false;
     }
-    const HWND* controls = ControlsOf(*page);
+    const HWND* controls = ControlsOf(*page.get());
     for (LONG i = 0; i < page->controlCount; ++i) {
         if (controls[i] == control) {
             return true;
@@ -262,11 +262,11 @@ LRESULT CALLBACK DialogHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         Block block(switcher, GSWL_BLOCK);
         if (block) {
             LRESULT result = 0;
-            if (RunPageHooks(switcher, *block, dialog, message, wParam, lParam, result)) {
+            if (RunPageHooks(switcher, *block.get(), dialog, message, wParam, lParam, result)) {
                 return result;
             }
             if (message == WM_NEXTDLGCTL) {
-                FollowFocus(switcher, *block, wParam, lParam);
+                FollowFocus(switcher, *block.get(), wParam, lParam);
             }
         }
     }
@@ -414,7 +414,7 @@ void OnSetFont(ControlBlock* block, HFONT font, LPARAM redraw) {
         if (!page) {
             continue;
         }
-        HWND* controls = ControlsOf(*page);
+        HWND* controls = ControlsOf(*page.get());
         for (LONG c = 0; c < page->controlCount; ++c) {
             if (controls[c] != nullptr) {
                 SendMessageA(controls[c], WM_SETFONT, reinterpret_cast<WPARAM>(block->font),

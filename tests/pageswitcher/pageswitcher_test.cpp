@@ -20,6 +20,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kSilver = RGB(0xC0, 0xC0, 0xC0);
 constexpr COLORREF kGrey = RGB(0x80, 0x80, 0x80);
+constexpr UINT kRepaintAll = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW;
 
 using Note = std::pair<int, LPARAM>; // notification code, lParam
 using Notes = std::vector<Note>;
@@ -57,11 +58,14 @@ BaseUnits FontUnits(int points, const char* face) {
     return {x.cx, x.cy + 1};
 }
 
-class PageSwitcherTest : public testing::Test {
+// The switchers live in a real dialog (owned by the fixture's parent), as
+// the dialog manager's navigation and the dialog hook need one.
+class PageSwitcherTest : public quorl_test::ControlTest {
 protected:
     PageSwitcherTest() {
         g_commands.clear();
-        dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), "HOST", nullptr, HostProcedure, 0);
+        dialog_ =
+            CreateDialogParamA(GetModuleHandleA(nullptr), "HOST", parent_.hwnd(), HostProcedure, 0);
         procedure_ = GetWindowLongPtrA(dialog_, GWLP_WNDPROC);
     }
     ~PageSwitcherTest() override {
@@ -226,8 +230,8 @@ TEST_F(PageSwitcherTest, AClickOnATabShowsItsPage) {
     HWND s = Switcher("ADRESSE+KONTO+NOTIZ");
     g_commands.clear();
     HWND third = Tab(s, 2);
-    SendMessageA(third, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 10));
-    SendMessageA(third, WM_LBUTTONUP, 0, MAKELPARAM(30, 10));
+    Press(third, 30, 10);
+    Release(third, 30, 10);
     EXPECT_EQ(Notifications(), (Notes{{GSN_PAGECHANGED, 2}}));
     EXPECT_EQ(CurrentName(s), "NOTIZ");
     EXPECT_TRUE(Shown(301));
@@ -448,7 +452,6 @@ TEST_P(PageSwitcherPixels, TabRowAndFrame) {
     HWND s = Switcher("ADRESSE+KONTO+NOTIZ");
     SendMessageA(s, GSM_SELECTPAGE, 0, 1);
     UpdateWindow(dialog_);
-    PumpMessages();
     EXPECT_EQ(ClientPixel(dialog_, GetParam().x, GetParam().y), GetParam().colour)
         << GetParam().x << "," << GetParam().y;
 }
@@ -513,11 +516,7 @@ TEST_F(PageSwitcherTest, LabelsArePaintedInTheirFonts) {
                                0, 0, 0, 0, 0, "Modern");
     ReleaseDC(nullptr, dc);
     SendMessageA(s, WM_SETFONT, reinterpret_cast<WPARAM>(large), FALSE);
-    auto repaint = [&] {
-        InvalidateRect(dialog_, nullptr, TRUE);
-        UpdateWindow(dialog_);
-        PumpMessages();
-    };
+    auto repaint = [&] { RedrawWindow(dialog_, nullptr, nullptr, kRepaintAll); };
     repaint();
     EXPECT_EQ(SendMessageA(Control(102), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(large));
     // "Name:" at (0, 4, 30, 8) in dialog units takes the switcher's font.
