@@ -190,6 +190,13 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageSwitcherPlacement,
                                          Placement{301, 40, 0, 60, 12, nullptr},
                                          Placement{302, 10, 20, 40, 14, nullptr}));
 
+// A switcher partly left of the dialog's edge keeps its tabs on it.
+TEST_F(PageSwitcherTest, NegativePositionsMoveTheTabRow) {
+    HWND s = Switcher("ADRESSE+KONTO+NOTIZ");
+    SetWindowPos(s, nullptr, -10, 5, 301, 200, SWP_NOZORDER);
+    EXPECT_TRUE(InDialog(Tab(s, 0)) == (RECT{3, 9, 78, 29}));
+}
+
 struct Selection {
     LPARAM page;
     int current;
