@@ -189,16 +189,4 @@ TEST(DialogTemplate, CutTemplatesYieldTheCompleteItems) {
     }
 }
 
-TEST(DialogTemplate, DeclaredCountLimitsTheItemsAndNoDataIsNoTemplate) {
-    Bytes t = ClassicHeader(0, 1, "");
-    ClassicItem(t, 0, 0, 0, 1, 1, 1, 0x80, "a");
-    ClassicItem(t, 0, 0, 0, 1, 1, 2, 0x80, "b");
-    EXPECT_EQ(ReadAll(t.b).size(), 1u);
-
-    DialogTemplateReader none(nullptr, 100);
-    EXPECT_FALSE(none.valid());
-    DialogItem item;
-    EXPECT_FALSE(none.Next(item));
-}
-
 } // namespace
