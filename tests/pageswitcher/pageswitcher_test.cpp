@@ -160,6 +160,23 @@ TEST_F(PageSwitcherTest, CreationLoadsEveryPageAndShowsTheFirst) {
     }
 }
 
+// As an application writes it: the switcher in the dialog's template
+// hands the dialog's font to its pages and hooks the dialog.
+TEST_F(PageSwitcherTest, ASwitcherInADialogTemplate) {
+    HWND dialog =
+        CreateDialogParamA(GetModuleHandleA(nullptr), "NAMED", parent_.hwnd(), HostProcedure, 0);
+    HWND s = GetDlgItem(dialog, kSwitcherId);
+    EXPECT_EQ(Count(s), 2);
+    const LRESULT font = SendMessageA(dialog, WM_GETFONT, 0, 0);
+    EXPECT_NE(font, 0);
+    EXPECT_EQ(SendMessageA(GetDlgItem(dialog, 201), WM_GETFONT, 0, 0), font);
+    EXPECT_NE(GetWindowLongPtrA(s, GSWL_OLDPROC), 0);
+    // In the dialog's order: the switcher, its tabs, their pages' controls.
+    EXPECT_EQ(GetWindow(Tab(s, 1), GW_HWNDNEXT), GetDlgItem(dialog, 101));
+    EXPECT_EQ(GetNextDlgTabItem(dialog, GetDlgItem(dialog, 10), FALSE), Tab(s, 0));
+    DestroyWindow(dialog);
+}
+
 struct Placement {
     int id;
     int x, y, cx, cy; // dialog units, from pages.rc
