@@ -347,6 +347,10 @@ TEST_F(PageSwitcherTest, MissingTemplatesShowTheErrorWindow) {
     HWND empty = Switcher(nullptr, 0, {0, 0, 300, 200}, kSwitcherId + 1);
     EXPECT_EQ(Count(empty), 0);
     EXPECT_EQ(GetWindow(empty, GW_CHILD), nullptr);
+    // Pages added later: the first is shown.
+    SendMessageA(empty, GSM_ADDPAGES, 0, reinterpret_cast<LPARAM>("WACHSEN"));
+    EXPECT_EQ(Current(empty), 0);
+    EXPECT_TRUE(Shown(402));
 }
 
 TEST_F(PageSwitcherTest, AnEleventhPageIsRefused) {
