@@ -16,9 +16,9 @@ struct ClassDescriptor {
     // before the class is registered; registered gets the atom (0 when the
     // registration failed); teardown runs when the library releases its
     // shared objects.
-    void (*setup)();
-    void (*registered)(ATOM atom);
-    void (*teardown)();
+    void (*setup)() = nullptr;
+    void (*registered)(ATOM atom) = nullptr;
+    void (*teardown)() = nullptr;
 };
 
 // Class styles of the library's controls.

@@ -11,12 +11,28 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 #include "core/helpers.h"
 #include "core/library.h"
 #include "core/text.h"
+#include "core/window_longs.h"
 #include "quorl32.h"
 
 namespace quorl {
+
+// The window longs of a push-type class: an unused slot, the state word,
+// the record's block.
+struct QUORL_WINDOW_LONGS PushWindowLongs {
+    LONG reserved;
+    LONG state; // QSTATE_* and the class's own bits
+    HLOCAL data;
+};
+static_assert(offsetof(PushWindowLongs, state) == kStateWordIndex &&
+              offsetof(PushWindowLongs, state) == QBWL_STATE &&
+              offsetof(PushWindowLongs, data) == QBWL_DATA &&
+              offsetof(PushWindowLongs, state) == QCWL_STATE &&
+              offsetof(PushWindowLongs, data) == QCWL_DATA && Win32Is(sizeof(PushWindowLongs), 12));
 
 // What ended a press.
 enum class ClickSource { Key, Mouse, Focus };

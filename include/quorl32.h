@@ -148,12 +148,6 @@ QUORL32_API BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITM
 #define QCWL_STATE 4                              /* control state word (QSTATE_* and QCSTATE_*) */
 #define QCWL_DATA  (QCWL_STATE + QUORL_WL_NUMBER) /* local memory block (pointer-sized) */
 
-/* Mark bitmaps: base + (style & QCS_SETMASK) + state, state 0 unchecked,
- * 1 unchecked and pressed, 2 checked, 3 checked and pressed. Looked up in
- * the library, then in the parent's module, then in the control's own. */
-#define QC_MARKS_RADIO    0x7300
-#define QC_MARKS_CHECKBOX 0x7400
-
 /* Creation data of a tab-mode control (lpParam of CreateWindowExA): the
  * window that receives GSM_TABACTIVATED, and the name of the one bitmap
  * the tab shows in every state (a string or MAKEINTRESOURCEA id). */

@@ -59,6 +59,12 @@
 /* Class-specific bit of the control state word. */
 #define QCSTATE_CHECKED 0x20L
 
+/* Mark bitmaps: base + (style & QCS_SETMASK) + state, state 0 unchecked,
+ * 1 unchecked and pressed, 2 checked, 3 checked and pressed. Looked up in
+ * the library, then in the parent's module, then in the control's own. */
+#define QC_MARKS_RADIO    0x7300
+#define QC_MARKS_CHECKBOX 0x7400
+
 /* ---------------------------------------------------------------------
  * Progress gauge, class "GAUGE"
  * ------------------------------------------------------------------ */

@@ -101,9 +101,9 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
     kPush.Create(window, block.get(), *create);
     const LONG style = StyleOf(window);
     if ((style & kButtonTypeMask) == kDefaultButtonType) {
-        kPush.ChangeState(window, block.get(), kDefault, true);
+        kPush.ChangeState(window, block.get(), QBSTATE_DEFAULT, true);
     }
-    if ((style & kAutoScroll) != 0) {
+    if ((style & QBS_AUTOSCROLL) != 0) {
         SetTimer(window, kAutoScrollTimer, kAutoScrollInterval, nullptr);
     }
     return 0;
@@ -139,7 +139,7 @@ LRESULT OnGetDlgCode(HWND window) {
     if (IsPictureMode(window)) {
         return kDialogCodePicture;
     }
-    return (StateOf(window) & kDefault) != 0 ? kDialogCodeDefault : kDialogCodeNormal;
+    return (StateOf(window) & QBSTATE_DEFAULT) != 0 ? kDialogCodeDefault : kDialogCodeNormal;
 }
 
 LRESULT OnSetBitmap(HWND window, ButtonBlock* block, WPARAM bitmap, LPARAM palette) {
@@ -224,7 +224,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETDLGCODE:
         return OnGetDlgCode(window);
     case BM_SETSTYLE:
-        kPush.ChangeState(window, record, kDefault, wParam == BS_DEFPUSHBUTTON);
+        kPush.ChangeState(window, record, QBSTATE_DEFAULT, wParam == BS_DEFPUSHBUTTON);
         return 0;
     case QBM_SETBITMAP:
         return OnSetBitmap(window, record, wParam, lParam);
@@ -251,9 +251,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {
-    QUORL_CLASS, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush, WindowProc, nullptr,
-    nullptr,     nullptr,
-};
+const ClassDescriptor kClass = {QUORL_CLASS, kWithDoubleClicks, sizeof(PushWindowLongs),
+                                LightGreyBrush, WindowProc};
 
 } // namespace quorl::button

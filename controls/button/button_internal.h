@@ -7,25 +7,14 @@
 #include <cstddef>
 
 #include "core/text.h"
+#include "core/window_longs.h"
 #include "quorl32.h"
 
 namespace quorl::button {
 
-// Bits of the control state word.
-constexpr LONG kDisabled = QSTATE_DISABLED;
-constexpr LONG kFocused = QSTATE_FOCUSED;
-constexpr LONG kPushed = QSTATE_PUSHED;
-constexpr LONG kTracking = QSTATE_TRACKING;
-constexpr LONG kOutside = QSTATE_OUTSIDE;
-constexpr LONG kDefault = QBSTATE_DEFAULT;
-constexpr LONG kScrollingUp = QBSTATE_SCROLLUP;
-
-// Styles.
+// The low five style bits: the type of a system push button.
 constexpr LONG kButtonTypeMask = 0x1F;
 constexpr LONG kDefaultButtonType = BS_DEFPUSHBUTTON;
-constexpr LONG kPictureMode = QBS_PICTURE;
-constexpr LONG kSharedFont = QBS_SHAREDFONT;
-constexpr LONG kAutoScroll = QBS_AUTOSCROLL;
 
 constexpr UINT_PTR kAutoScrollTimer = QB_AUTOSCROLL_TIMER;
 constexpr UINT kAutoScrollInterval = 100; // milliseconds
@@ -42,17 +31,13 @@ struct ButtonBlock {
     DWORD captionSize; // layout: width low 16 bits, height high 16 bits
     char fieldName[kFieldNameSize];
 };
-#ifndef _WIN64
-static_assert(offsetof(ButtonBlock, picture) == 0);
-static_assert(offsetof(ButtonBlock, font) == 4);
-static_assert(offsetof(ButtonBlock, palette) == 8);
-static_assert(offsetof(ButtonBlock, pictureLeft) == 12);
-static_assert(offsetof(ButtonBlock, captionLeft) == 16);
-static_assert(offsetof(ButtonBlock, scrollY) == 20);
-static_assert(offsetof(ButtonBlock, captionSize) == 24);
-static_assert(offsetof(ButtonBlock, fieldName) == 28);
-static_assert(sizeof(ButtonBlock) == 48);
-#endif
+static_assert(Win32Is(offsetof(ButtonBlock, font), 4) &&
+              Win32Is(offsetof(ButtonBlock, palette), 8) &&
+              Win32Is(offsetof(ButtonBlock, pictureLeft), 12) &&
+              Win32Is(offsetof(ButtonBlock, captionLeft), 16) &&
+              Win32Is(offsetof(ButtonBlock, scrollY), 20) &&
+              Win32Is(offsetof(ButtonBlock, captionSize), 24) &&
+              Win32Is(offsetof(ButtonBlock, fieldName), 28) && Win32Is(sizeof(ButtonBlock), 48));
 
 inline LONG StateOf(HWND window) {
     return GetWindowLongA(window, QBWL_STATE);
@@ -61,7 +46,7 @@ inline LONG StyleOf(HWND window) {
     return GetWindowLongA(window, GWL_STYLE);
 }
 inline bool IsPictureMode(HWND window) {
-    return (StyleOf(window) & kPictureMode) != 0;
+    return (StyleOf(window) & QBS_PICTURE) != 0;
 }
 
 // Painting (button_paint.cpp); block may be null. Paint returns the number

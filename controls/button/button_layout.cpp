@@ -13,15 +13,17 @@ constexpr int kDarkEdgeIndent = 1;
 
 constexpr unsigned kMaxThumb = 0xFFFFu;
 
-// Picture panel keys (virtual-key codes).
-constexpr unsigned kKeyPageUp = 0x21;
-constexpr unsigned kKeyPageDown = 0x22;
-constexpr unsigned kKeyEnd = 0x23;
-constexpr unsigned kKeyHome = 0x24;
-constexpr unsigned kKeyLeft = 0x25;
-constexpr unsigned kKeyUp = 0x26;
-constexpr unsigned kKeyRight = 0x27;
-constexpr unsigned kKeyDown = 0x28;
+// Picture panel keys: the virtual-key codes 0x21 to 0x28 in their order.
+enum Key : unsigned {
+    kKeyPageUp = 0x21,
+    kKeyPageDown,
+    kKeyEnd,
+    kKeyHome,
+    kKeyLeft,
+    kKeyUp,
+    kKeyRight,
+    kKeyDown
+};
 
 Outline ClosedOutline(int left, int top, int right, int bottom) {
     return {{left, left, right, right, left}, {top, bottom, bottom, top, top}};

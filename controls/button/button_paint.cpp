@@ -32,7 +32,7 @@ constexpr EdgeBrushes kPressedEdges = {GRAY_BRUSH, LTGRAY_BRUSH};
 constexpr int kFocusEraseBrush = LTGRAY_BRUSH;
 
 bool LooksPressed(LONG state) {
-    return (state & (kPushed | kTracking)) != 0 && (state & kOutside) == 0;
+    return (state & (QSTATE_PUSHED | QSTATE_TRACKING)) != 0 && (state & QSTATE_OUTSIDE) == 0;
 }
 
 void DrawOutline(HDC dc, const Outline& outline) {
@@ -50,7 +50,7 @@ void FillBand(HDC dc, const PixelRect& band, int stockBrush) {
 
 void DrawFrameAndEdges(HDC dc, int width, int height, LONG state) {
     HGDIOBJ previous = SelectObject(
-        dc, GetStockObject((state & kDefault) != 0 ? kDefaultOuterPen : kNormalOuterPen));
+        dc, GetStockObject((state & QBSTATE_DEFAULT) != 0 ? kDefaultOuterPen : kNormalOuterPen));
     DrawOutline(dc, OuterFrame(width, height));
     SelectObject(dc, GetStockObject(kInnerPen));
     DrawOutline(dc, InnerFrame(width, height));
@@ -80,7 +80,7 @@ UINT DrawPicture(HWND window, HDC dc, const ButtonBlock& block, const BITMAP& si
         y = PictureTop(clientHeight, size.bmHeight);
     }
     UINT changed = 0;
-    if ((state & kDisabled) != 0 && !pictureMode) {
+    if ((state & QSTATE_DISABLED) != 0 && !pictureMode) {
         DrawHalftone(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0);
     } else {
         HPALETTE previousPalette = nullptr;
@@ -174,7 +174,7 @@ void DrawFocusMark(HWND window, const ButtonBlock* block) {
     HDC dc = GetDC(window);
     RECT client;
     GetClientRect(window, &client);
-    if ((StateOf(window) & kFocused) != 0) {
+    if ((StateOf(window) & QSTATE_FOCUSED) != 0) {
         const PixelRect mark = FocusMarkRect(block->captionLeft, block->captionSize, client.bottom);
         DrawDottedRect(dc, mark.left, mark.top, mark.right, mark.bottom);
     } else {

@@ -21,7 +21,7 @@ int RangeMax(HWND window, int bar) {
 }
 
 ScrollExtents ScrollExtentsOf(HWND window, const ButtonBlock* block) {
-    if (block == nullptr || (StyleOf(window) & (kPictureMode | kAutoScroll)) == 0 ||
+    if (block == nullptr || (StyleOf(window) & (QBS_PICTURE | QBS_AUTOSCROLL)) == 0 ||
         block->picture == nullptr) {
         return {0, 0};
     }
@@ -54,7 +54,7 @@ void RecomputeScrollRanges(HWND window, ButtonBlock* block) {
     g_settingRanges = true;
     ScrollExtents extents = ScrollExtentsOf(window, block);
     const LONG style = StyleOf(window);
-    if ((style & kAutoScroll) != 0) {
+    if ((style & QBS_AUTOSCROLL) != 0) {
         extents.vertical = 0; // no vertical bar: the timer moves the picture
     }
     SetScrollRange(window, SB_HORZ, 0, extents.horizontal, extents.horizontal == 0);
@@ -66,7 +66,7 @@ void RecomputeScrollRanges(HWND window, ButtonBlock* block) {
     if (extents.horizontal > 0) {
         SetScrollPos(window, SB_HORZ, extents.horizontal / 2, TRUE);
     }
-    if ((style & kPictureMode) != 0) {
+    if ((style & QBS_PICTURE) != 0) {
         // A picture that fits cannot be scrolled, so it takes no focus.
         EnableWindow(window, extents.horizontal > 0 || extents.vertical > 0);
     }
@@ -101,8 +101,8 @@ void OnTimer(HWND window, ButtonBlock* block) {
     }
     const AutoScrollStep step =
         NextAutoScrollStep(block->scrollY, ScrollExtentsOf(window, block).vertical,
-                           (StateOf(window) & kScrollingUp) != 0);
-    ChangeStateBits(window, kScrollingUp, step.upward);
+                           (StateOf(window) & QBSTATE_SCROLLUP) != 0);
+    ChangeStateBits(window, QBSTATE_SCROLLUP, step.upward);
     SendMessageA(window, WM_VSCROLL, MAKEWPARAM(kScrollThumbTrack, step.position), 0);
 }
 

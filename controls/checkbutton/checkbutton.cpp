@@ -46,7 +46,7 @@ WORD LowWordOf(HWND window) {
 
 void SetCheck(HWND window, CheckButtonData* data, WPARAM check) {
     const bool checked = check != 0;
-    kPush.ChangeState(window, data, kStateChecked, checked);
+    kPush.ChangeState(window, data, QCSTATE_CHECKED, checked);
     const LONG style = StyleOf(window);
     if (IsRadioType(static_cast<unsigned long>(style))) {
         // In a radio group only the checked member is a tab stop.
@@ -108,12 +108,12 @@ bool ApplyClick(HWND window, CheckButtonData* data, ClickSource source) {
         GroupWalk(window);
         break;
     case ClickAction::Toggle:
-        SetCheck(window, data, HasState(window, kStateChecked) ? 0 : 1);
+        SetCheck(window, data, HasState(window, QCSTATE_CHECKED) ? 0 : 1);
         break;
     case ClickAction::NotifyOnly:
         break;
     }
-    if ((style & kStyleTabMode) != 0) {
+    if ((style & QCS_TABMODE) != 0) {
         if (HWND owner = data != nullptr ? data->owner : nullptr) {
             SendMessageA(owner, GSM_TABACTIVATED, reinterpret_cast<WPARAM>(window),
                          LowWordOf(window));
@@ -126,7 +126,7 @@ bool ApplyClick(HWND window, CheckButtonData* data, ClickSource source) {
 void LoadMarks(HWND window, const CREATESTRUCTA& create, CheckButtonData& data) {
     const auto style = static_cast<unsigned long>(create.style);
     const auto* tab = static_cast<const CheckTabParams*>(create.lpCreateParams);
-    if ((style & kStyleTabMode) != 0 && tab != nullptr) {
+    if ((style & QCS_TABMODE) != 0 && tab != nullptr) {
         data.owner = tab->owner;
         HBITMAP face = LoadControlBitmap(window, tab->bitmapName);
         for (HBITMAP& mark : data.marks) {
@@ -148,7 +148,7 @@ LRESULT OnCreate(HWND window, LPARAM lParam) {
         LoadMarks(window, create, *block.get());
     }
     kPush.Create(window, block.get(), create);
-    if ((create.style & kStyleChecked) != 0) {
+    if ((create.style & QCS_CHECKED) != 0) {
         SetCheck(window, block.get(), 1);
     }
     return DefWindowProcA(window, WM_CREATE, 0, lParam);
@@ -199,8 +199,8 @@ LRESULT OnPaintDC(HWND window, const CheckButtonData* data, WPARAM dc, LPARAM ar
 
 // The check button's own registered message; the shared behaviour answers
 // the field-name message and passes the rest to the default procedure.
-LRESULT OnRegisteredOrShared(HWND window, CheckButtonData* data, UINT message, WPARAM wParam,
-                             LPARAM lParam) {
+LRESULT OnRegisteredOrDefault(HWND window, CheckButtonData* data, UINT message, WPARAM wParam,
+                              LPARAM lParam) {
     if (IsRegisteredMessage(g_library.msgPaintDC, message)) {
         return OnPaintDC(window, data, wParam, lParam);
     }
@@ -220,20 +220,18 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETDLGCODE:
         return OnGetDlgCode(window);
     case BM_GETCHECK:
-        return HasState(window, kStateChecked) ? 1 : 0;
+        return HasState(window, QCSTATE_CHECKED) ? 1 : 0;
     case BM_SETCHECK:
         SetCheck(window, data, wParam);
         return 0;
     default:
-        return OnRegisteredOrShared(window, data, message, wParam, lParam);
+        return OnRegisteredOrDefault(window, data, message, wParam, lParam);
     }
 }
 
 } // namespace
 
-const ClassDescriptor kClass = {
-    QUCHECK_CLASS, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush, WindowProc, nullptr,
-    nullptr,       nullptr,
-};
+const ClassDescriptor kClass = {QUCHECK_CLASS, kWithDoubleClicks, sizeof(PushWindowLongs),
+                                LightGreyBrush, WindowProc};
 
 } // namespace quorl::checkbutton

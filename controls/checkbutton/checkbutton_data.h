@@ -8,6 +8,7 @@
 
 #include "controls/checkbutton/checkbutton_layout.h"
 #include "core/text.h"
+#include "core/window_longs.h"
 #include "quorl32.h"
 
 namespace quorl::checkbutton {
@@ -20,13 +21,10 @@ struct CheckButtonData {
     HWND owner; // tab mode: receives GSM_TABACTIVATED
 };
 
-#ifndef _WIN64
-static_assert(offsetof(CheckButtonData, marks) == 0);
-static_assert(offsetof(CheckButtonData, font) == 16);
-static_assert(offsetof(CheckButtonData, fieldName) == 20);
-static_assert(offsetof(CheckButtonData, owner) == 40);
-static_assert(sizeof(CheckButtonData) == 44);
-#endif
+static_assert(Win32Is(offsetof(CheckButtonData, font), 16) &&
+              Win32Is(offsetof(CheckButtonData, fieldName), 20) &&
+              Win32Is(offsetof(CheckButtonData, owner), 40) &&
+              Win32Is(sizeof(CheckButtonData), 44));
 
 inline LONG StyleOf(HWND window) {
     return GetWindowLongA(window, GWL_STYLE);

@@ -22,38 +22,38 @@ constexpr int kPrintCaptionNear = 5;
 constexpr int kPrintCaptionFar = 35;
 
 bool HasLeftText(unsigned long style) {
-    return (style & kStyleLeftText) != 0;
+    return (style & QCS_LEFTTEXT) != 0;
 }
 bool HasCentredText(unsigned long style) {
-    return !HasLeftText(style) && (style & kStyleCenterText) != 0;
+    return !HasLeftText(style) && (style & QCS_CENTERTEXT) != 0;
 }
 
 } // namespace
 
 bool IsRadioType(unsigned long style) {
     const unsigned long type = TypeOf(style);
-    return type == kTypeRadio || type == kTypeAutoRadio;
+    return type == QCS_RADIOBUTTON || type == QCS_AUTORADIOBUTTON;
 }
 
 bool SelectsOnFocus(unsigned long style) {
-    return TypeOf(style) == kTypeAutoRadio;
+    return TypeOf(style) == QCS_AUTORADIOBUTTON;
 }
 
 ClickAction ClickActionOf(unsigned long style) {
     if (IsRadioType(style)) {
         return ClickAction::SelectInGroup;
     }
-    return TypeOf(style) == kTypeAutoCheckBox ? ClickAction::Toggle : ClickAction::NotifyOnly;
+    return TypeOf(style) == QCS_AUTOCHECKBOX ? ClickAction::Toggle : ClickAction::NotifyOnly;
 }
 
 int MarkBaseId(unsigned long style) {
-    const int base = IsRadioType(style) ? kRadioMarksBase : kCheckBoxMarksBase;
-    return base + static_cast<int>(style & kStyleSetMask);
+    const int base = IsRadioType(style) ? QC_MARKS_RADIO : QC_MARKS_CHECKBOX;
+    return base + static_cast<int>(style & QCS_SETMASK);
 }
 
 int MarkIndexOf(unsigned long state) {
-    const bool pressed = (state & (kStatePushed | kStateTracking)) != 0;
-    if ((state & kStateChecked) != 0) {
+    const bool pressed = (state & (QSTATE_PUSHED | QSTATE_TRACKING)) != 0;
+    if ((state & QCSTATE_CHECKED) != 0) {
         return pressed ? kMarkCheckedPressed : kMarkChecked;
     }
     return pressed ? kMarkUncheckedPressed : kMarkUnchecked;

@@ -10,42 +10,16 @@
 
 namespace quorl::checkbutton {
 
-// Style bits (low word of the window style).
-constexpr unsigned long kTypeMask = QCS_TYPEMASK;
-constexpr unsigned long kTypeAutoCheckBox = QCS_AUTOCHECKBOX;
-constexpr unsigned long kTypeRadio = QCS_RADIOBUTTON;
-constexpr unsigned long kTypeAutoRadio = QCS_AUTORADIOBUTTON;
-constexpr unsigned long kStyleLeftText = QCS_LEFTTEXT;
-constexpr unsigned long kStyleCenterText = QCS_CENTERTEXT;
-constexpr unsigned long kStyleChecked = QCS_CHECKED;
-constexpr unsigned long kStyleSharedFont = QCS_SHAREDFONT;
-constexpr unsigned long kStyleSetMask = QCS_SETMASK;
-constexpr unsigned long kStyleTabMode = QCS_TABMODE;
-
-// Bits of the control state word.
-constexpr unsigned long kStateDisabled = QSTATE_DISABLED;
-constexpr unsigned long kStateFocused = QSTATE_FOCUSED;
-constexpr unsigned long kStatePushed = QSTATE_PUSHED;
-constexpr unsigned long kStateTracking = QSTATE_TRACKING;
-constexpr unsigned long kStateOutside = QSTATE_OUTSIDE;
-constexpr unsigned long kStateChecked = QCSTATE_CHECKED;
-
-// Resource ids of the first mark of each kind.
-constexpr int kRadioMarksBase = 0x7300;
-constexpr int kCheckBoxMarksBase = 0x7400;
+// Style and state bits and the marks' resource ids are in quorl32_styles.h.
 
 // The four marks in the order of their ids.
-constexpr int kMarkUnchecked = 0;
-constexpr int kMarkUncheckedPressed = 1;
-constexpr int kMarkChecked = 2;
-constexpr int kMarkCheckedPressed = 3;
-constexpr int kMarkCount = 4;
+enum Mark { kMarkUnchecked, kMarkUncheckedPressed, kMarkChecked, kMarkCheckedPressed, kMarkCount };
 
 enum class ClickAction { NotifyOnly, Toggle, SelectInGroup };
 enum class Alignment { Left, Center, Right };
 
 inline unsigned long TypeOf(unsigned long style) {
-    return style & kTypeMask;
+    return style & QCS_TYPEMASK;
 }
 bool IsRadioType(unsigned long style);
 // Only the automatic radio button clicks itself when it gains the focus.

@@ -66,7 +66,7 @@ void DrawMark(HDC dc, const Snapshot& shot) {
         MarkPosition(static_cast<unsigned long>(shot.style), shot.client.right, shot.markSize.cx);
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(source, shot.mark);
-    if ((shot.state & kStateDisabled) != 0) {
+    if ((shot.state & QSTATE_DISABLED) != 0) {
         DrawHalftone(dc, at.x, at.y, shot.markSize.cx, shot.markSize.cy, source, 0, 0);
     } else {
         BitBlt(dc, at.x, at.y, shot.markSize.cx, shot.markSize.cy, source, 0, 0, SRCCOPY);
@@ -104,7 +104,7 @@ void Paint(HWND window, const CheckButtonData* data, HDC dc) {
     if (shot.mark != nullptr) {
         DrawMark(dc, shot);
     }
-    const bool disabled = (shot.state & kStateDisabled) != 0;
+    const bool disabled = (shot.state & QSTATE_DISABLED) != 0;
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, kLightGrey);
     SetTextColor(dc, disabled ? GetSysColor(COLOR_BTNSHADOW) : kCaptionColour);
@@ -140,7 +140,7 @@ void UpdateFocusFrame(HWND window, CheckButtonData* data, HDC dc) {
                                 caption.top + (text.bottom - text.top)};
     const PixelRect frame = FocusFrame(static_cast<unsigned long>(shot.style), shot.client.right,
                                        shot.markSize.cx, measured);
-    if ((shot.state & kStateFocused) != 0) {
+    if ((shot.state & QSTATE_FOCUSED) != 0) {
         DrawDottedRect(target, frame.left, frame.top, frame.right, frame.bottom);
     } else {
         const RECT area = ToRect(FocusFrameArea(frame));
@@ -164,7 +164,7 @@ void PrintRender(HWND window, const CheckButtonData* data, HDC dc, const RECT& a
     POINT position{};
     GetCurrentPositionEx(dc, &position);
     Rectangle(dc, box.left, box.top, box.right, box.bottom);
-    if ((static_cast<unsigned long>(StateOf(window)) & kStateChecked) != 0) {
+    if ((static_cast<unsigned long>(StateOf(window)) & QCSTATE_CHECKED) != 0) {
         MoveToEx(dc, box.left, box.top, nullptr);
         LineTo(dc, box.right, box.bottom);
         MoveToEx(dc, box.left, box.bottom, nullptr);

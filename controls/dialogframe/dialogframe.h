@@ -16,18 +16,13 @@ extern const ClassDescriptor kClass;
 // The dialog manager's share of a dialog's extra bytes comes first. MinGW's
 // DLGWINDOWEXTRA says 30 for both targets, but on 64-bit Windows the dialog
 // manager keeps a pointer at offset 24, so its share is 48 there.
-#pragma pack(push, 1)
-struct WindowLongs {
+struct QUORL_WINDOW_LONGS WindowLongs {
     BYTE dialogManager[QUORL_DIALOG_MANAGER_BYTES];
-    HBRUSH brush;
-    HICON icon;
-    LONG_PTR user;
+    HBRUSH brush;  // BDWL_BRUSH
+    HICON icon;    // BDWL_ICON
+    LONG_PTR user; // BDWL_USER
 };
-#pragma pack(pop)
-static_assert(offsetof(WindowLongs, brush) == BDWL_BRUSH);
-static_assert(offsetof(WindowLongs, icon) == BDWL_ICON);
-static_assert(offsetof(WindowLongs, user) == BDWL_USER);
-static_assert(Win32Is(BDWL_BRUSH, 30) && Win32Is(BDWL_ICON, 34) && Win32Is(BDWL_USER, 38) &&
-              Win32Is(sizeof(WindowLongs), 42));
+static_assert(Win32Is(BDWL_BRUSH, 30) && offsetof(WindowLongs, icon) == BDWL_ICON &&
+              offsetof(WindowLongs, user) == BDWL_USER && Win32Is(sizeof(WindowLongs), 42));
 
 } // namespace quorl::dialogframe

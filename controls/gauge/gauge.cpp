@@ -23,7 +23,7 @@ constexpr UINT kCentredFormat = DT_CENTER | DT_VCENTER;
 constexpr UINT kScaleFormat = 0;
 constexpr int kLineWidth = 1;
 
-WindowLongs ReadGauge(HWND window) {
+WindowLongs ReadLongs(HWND window) {
     return {GetWindowLongA(window, GAUGEWL_RANGE), GetWindowLongA(window, GAUGEWL_POS),
             reinterpret_cast<HFONT>(GetWindowLongPtrA(window, GAUGEWL_FONT))};
 }
@@ -96,8 +96,8 @@ void DrawScale(HDC dc, const GaugeLayout& layout, const PixelRect& client) {
     }
 }
 
-void PaintGauge(HWND window, HDC dc) {
-    const WindowLongs record = ReadGauge(window);
+void Paint(HWND window, HDC dc) {
+    const WindowLongs record = ReadLongs(window);
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     HGDIOBJ previousFont = record.font != nullptr ? SelectObject(dc, record.font) : nullptr;
 
@@ -141,7 +141,7 @@ void RepaintNow(HWND window) {
     UpdateWindow(window);
 }
 
-LRESULT GaugeOnCreate(HWND window) {
+LRESULT OnCreate(HWND window) {
     SetWindowLongA(window, GAUGEWL_RANGE, kInitialRange);
     SetWindowLongA(window, GAUGEWL_POS, kInitialPosition);
     return 0;
@@ -149,16 +149,16 @@ LRESULT GaugeOnCreate(HWND window) {
 
 // A new title can be narrower than the old one and the title is drawn
 // without a background, so the area is erased first.
-LRESULT GaugeOnSetText(HWND window, LPARAM text) {
+LRESULT OnSetText(HWND window, LPARAM text) {
     InvalidateRect(window, nullptr, TRUE);
     return DefWindowProcA(window, WM_SETTEXT, 0, text);
 }
 
-LRESULT GaugeOnPaint(HWND window) {
+LRESULT OnPaint(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     if (dc != nullptr) {
-        PaintGauge(window, dc);
+        Paint(window, dc);
         EndPaint(window, &ps);
     }
     return 0;
@@ -166,7 +166,7 @@ LRESULT GaugeOnPaint(HWND window) {
 
 // The parent chooses the background like that of a static control; a
 // parent that answers with no brush gets the same white as no parent.
-LRESULT GaugeOnEraseBackground(HWND window, HDC dc) {
+LRESULT OnEraseBackground(HWND window, HDC dc) {
     HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     HBRUSH brush = white;
     if (HWND parent = GetParent(window)) {
@@ -186,7 +186,7 @@ LRESULT GaugeOnEraseBackground(HWND window, HDC dc) {
     return 1;
 }
 
-LRESULT GaugeOnSetFont(HWND window, WPARAM font, LPARAM redraw) {
+LRESULT OnSetFont(HWND window, WPARAM font, LPARAM redraw) {
     SetWindowLongPtrA(window, GAUGEWL_FONT, static_cast<LONG_PTR>(font));
     if (redraw != 0) {
         InvalidateRect(window, nullptr, TRUE);
@@ -196,37 +196,37 @@ LRESULT GaugeOnSetFont(HWND window, WPARAM font, LPARAM redraw) {
 
 // Repaints even when the value is the same: callers resend a position to
 // bring the bar up to date after a font change without redraw.
-LRESULT GaugeOnSetValue(HWND window, int index, LONG value) {
+LRESULT OnSetValue(HWND window, int index, LONG value) {
     SetWindowLongA(window, index, value);
     RepaintNow(window);
     return 0;
 }
 
 // The amount is signed; the sum wraps like the 32-bit number it is.
-LRESULT GaugeOnAddPosition(HWND window, WPARAM amount) {
+LRESULT OnAddPosition(HWND window, WPARAM amount) {
     const auto position = static_cast<DWORD>(GetWindowLongA(window, GAUGEWL_POS));
-    return GaugeOnSetValue(window, GAUGEWL_POS,
-                           static_cast<LONG>(position + static_cast<DWORD>(amount)));
+    return OnSetValue(window, GAUGEWL_POS,
+                      static_cast<LONG>(position + static_cast<DWORD>(amount)));
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        return GaugeOnCreate(window);
+        return OnCreate(window);
     case WM_SETTEXT:
-        return GaugeOnSetText(window, lParam);
+        return OnSetText(window, lParam);
     case WM_PAINT:
-        return GaugeOnPaint(window);
+        return OnPaint(window);
     case WM_ERASEBKGND:
-        return GaugeOnEraseBackground(window, reinterpret_cast<HDC>(wParam));
+        return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
     case WM_SETFONT:
-        return GaugeOnSetFont(window, wParam, lParam);
+        return OnSetFont(window, wParam, lParam);
     case GAUGE_SETRANGE:
-        return GaugeOnSetValue(window, GAUGEWL_RANGE, static_cast<LONG>(wParam));
+        return OnSetValue(window, GAUGEWL_RANGE, static_cast<LONG>(wParam));
     case GAUGE_SETPOS:
-        return GaugeOnSetValue(window, GAUGEWL_POS, static_cast<LONG>(wParam));
+        return OnSetValue(window, GAUGEWL_POS, static_cast<LONG>(wParam));
     case GAUGE_ADDPOS:
-        return GaugeOnAddPosition(window, wParam);
+        return OnAddPosition(window, wParam);
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -234,9 +234,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {
-    GAUGE_CLASS, kRedrawOnResize, sizeof(WindowLongs), WindowColourBrush, WindowProc, nullptr,
-    nullptr,     nullptr,
-};
+const ClassDescriptor kClass = {GAUGE_CLASS, kRedrawOnResize, sizeof(WindowLongs),
+                                WindowColourBrush, WindowProc};
 
 } // namespace quorl::gauge

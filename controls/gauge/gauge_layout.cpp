@@ -6,9 +6,8 @@ namespace quorl::gauge {
 
 namespace {
 
-constexpr int kFineStep = 10;
-constexpr int kMediumStep = 25;
-constexpr int kCoarseStep = 50;
+// Per cent between two marks.
+enum Step { kFineStep = 10, kMediumStep = 25, kCoarseStep = 50 };
 // The scale's side margin is two and a half character widths ...
 constexpr int kMarginHalfChars = 5;
 // ... unless that takes a quarter of the width or more.
@@ -30,9 +29,11 @@ GaugeParts PartsOfStyle(unsigned style) {
     }
     GaugeParts parts{};
     parts.ticks = (style & kTickBits) != 0;
-    parts.scale = (style & kScale) != 0;
-    parts.percent = (style & kPercent) != 0;
-    parts.step = (style & kTicks10) ? kFineStep : (style & kTicks25) ? kMediumStep : kCoarseStep;
+    parts.scale = (style & GAUGE_SCALE) != 0;
+    parts.percent = (style & GAUGE_PERCENT) != 0;
+    parts.step = (style & GAUGE_TICKS10)   ? kFineStep
+                 : (style & GAUGE_TICKS25) ? kMediumStep
+                                           : kCoarseStep;
     return parts;
 }
 

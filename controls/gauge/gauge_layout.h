@@ -10,14 +10,9 @@
 
 namespace quorl::gauge {
 
-// Style bits of the gauge (the low byte of its window style).
-constexpr unsigned kTicks10 = GAUGE_TICKS10;
-constexpr unsigned kTicks25 = GAUGE_TICKS25;
-constexpr unsigned kTicks50 = GAUGE_TICKS50;
-constexpr unsigned kScale = GAUGE_SCALE;
-constexpr unsigned kPercent = GAUGE_PERCENT;
-constexpr unsigned kTickBits = kTicks10 | kTicks25 | kTicks50;
-constexpr unsigned kPartBits = kTickBits | kScale | kPercent;
+// Groups of the gauge's style bits (GAUGE_* in quorl32_styles.h).
+constexpr unsigned kTickBits = GAUGE_TICKS10 | GAUGE_TICKS25 | GAUGE_TICKS50;
+constexpr unsigned kPartBits = kTickBits | GAUGE_SCALE | GAUGE_PERCENT;
 
 // The position equal to the range means this many per cent.
 constexpr int kFullPercent = 100;

@@ -13,19 +13,15 @@ namespace quorl::pageswitcher {
 
 extern const ClassDescriptor kClass;
 
-#pragma pack(push, 1)
-struct WindowLongs {
+struct QUORL_WINDOW_LONGS WindowLongs {
     LONG reserved;
-    HLOCAL block;
-    WNDPROC oldProc;
-    LONG_PTR hookData;
+    HLOCAL block;      // GSWL_BLOCK
+    WNDPROC oldProc;   // GSWL_OLDPROC
+    LONG_PTR hookData; // GSWL_HOOKDATA
 };
-#pragma pack(pop)
-static_assert(offsetof(WindowLongs, block) == GSWL_BLOCK);
-static_assert(offsetof(WindowLongs, oldProc) == GSWL_OLDPROC);
-static_assert(offsetof(WindowLongs, hookData) == GSWL_HOOKDATA);
-static_assert(Win32Is(GSWL_OLDPROC, 8) && Win32Is(GSWL_HOOKDATA, 12) &&
-              Win32Is(sizeof(WindowLongs), 16));
+static_assert(offsetof(WindowLongs, oldProc) == GSWL_OLDPROC &&
+              offsetof(WindowLongs, hookData) == GSWL_HOOKDATA && Win32Is(GSWL_HOOKDATA, 12) &&
+              offsetof(WindowLongs, block) == GSWL_BLOCK && Win32Is(sizeof(WindowLongs), 16));
 
 // The class atom, used as the switcher's property name; kept across a
 // re-initialisation that finds the class already registered.

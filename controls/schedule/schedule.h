@@ -13,14 +13,10 @@ namespace quorl::schedule {
 
 extern const ClassDescriptor kClass;
 
-#pragma pack(push, 1)
-struct WindowLongs {
-    HLOCAL block;
-    LONG focus;
+struct QUORL_WINDOW_LONGS WindowLongs {
+    HLOCAL block; // GSHWL_BLOCK
+    LONG focus;   // GSHWL_FOCUS
 };
-#pragma pack(pop)
-static_assert(offsetof(WindowLongs, block) == GSHWL_BLOCK);
-static_assert(offsetof(WindowLongs, focus) == GSHWL_FOCUS);
-static_assert(Win32Is(GSHWL_FOCUS, 4) && Win32Is(sizeof(WindowLongs), 8));
+static_assert(offsetof(WindowLongs, focus) == GSHWL_FOCUS && Win32Is(sizeof(WindowLongs), 8));
 
 } // namespace quorl::schedule

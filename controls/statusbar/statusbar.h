@@ -16,16 +16,11 @@ namespace quorl::statusbar {
 extern const ClassDescriptor kBarClass;
 extern const ClassDescriptor kFieldClass;
 
-#pragma pack(push, 1)
-struct FieldLongs {
-    LONG minWidth;
-    LONG maxWidth;
-    LONG width;
+struct QUORL_WINDOW_LONGS FieldLongs {
+    LONG minWidth; // STSFWL_MINWIDTH
+    LONG maxWidth; // STSFWL_MAXWIDTH
+    LONG width;    // STSFWL_WIDTH
 };
-#pragma pack(pop)
-static_assert(offsetof(FieldLongs, minWidth) == STSFWL_MINWIDTH);
-static_assert(offsetof(FieldLongs, maxWidth) == STSFWL_MAXWIDTH);
-static_assert(offsetof(FieldLongs, width) == STSFWL_WIDTH);
-static_assert(sizeof(FieldLongs) == 12);
+static_assert(offsetof(FieldLongs, width) == STSFWL_WIDTH && sizeof(FieldLongs) == 12);
 
 } // namespace quorl::statusbar

@@ -27,11 +27,11 @@ unsigned MultiLineFormat(unsigned style) {
 }
 
 bool UsesSingleLinePath(unsigned style) {
-    return (style & kSingleLine) != 0 && (style & kVCentre) == 0;
+    return (style & GTS_SINGLELINE) != 0 && (style & GTS_VCENTER) == 0;
 }
 
 bool FillsBackground(unsigned style) {
-    return (style & (kTopLine | kLeftLine | kGroup)) == 0;
+    return (style & (GTS_TOPLINE | GTS_LEFTLINE | GTS_GROUP)) == 0;
 }
 
 BoxFrame BoxFrameOf(const PixelRect& r) {
@@ -55,17 +55,17 @@ BoxStrokes BoxStrokesOf(const PixelRect& r) {
 }
 
 Segment EdgeLineOf(const PixelRect& r, unsigned style) {
-    if (style & kTopLine) {
+    if (style & GTS_TOPLINE) {
         return {{r.left, r.top}, {r.right - kEdgeInset, r.top}};
     }
     return {{r.left, r.top}, {r.left, r.bottom - kEdgeInset}};
 }
 
 LineOrigin LineOriginOf(const PixelRect& r, unsigned style) {
-    if (style & kRight) {
+    if (style & GTS_RIGHT) {
         return {Anchor::Right, r.right};
     }
-    if (style & kCentre) {
+    if (style & GTS_CENTER) {
         return {Anchor::Centre, (r.left + r.right) / 2};
     }
     return {Anchor::Left, r.left};
@@ -97,9 +97,9 @@ PixelRect GroupTextRect(const PixelRect& frame) {
 
 PixelRect GroupTitleExtent(const PixelRect& measured, int callerRight, unsigned style) {
     int shift = 0;
-    if (style & kRight) {
+    if (style & GTS_RIGHT) {
         shift = callerRight - measured.right - kGroupTextIndent;
-    } else if (style & kCentre) {
+    } else if (style & GTS_CENTER) {
         shift = (callerRight - measured.right) / 2 - kCentredTitleShift;
     }
     return Offset(measured, shift, 0);

@@ -9,23 +9,13 @@
 
 namespace quorl::textlabel {
 
-// Style bits of a label (and of a page switcher's painted label). The first
-// four are DrawText's format bits of the same value.
-constexpr unsigned kCentre = GTS_CENTER;
-constexpr unsigned kRight = GTS_RIGHT;
-constexpr unsigned kVCentre = GTS_VCENTER;
-constexpr unsigned kSingleLine = GTS_SINGLELINE;
-constexpr unsigned kRaised = GTS_RAISED;
-constexpr unsigned kSharedFont = GTS_SHAREDFONT;
-constexpr unsigned kBox = GTS_BOX;
-constexpr unsigned kHeading = GTS_HEADING;
-constexpr unsigned kTopLine = GTS_TOPLINE;
-constexpr unsigned kLeftLine = GTS_LEFTLINE;
-constexpr unsigned kGroup = GTS_GROUP;
+// The style bits of a label (and of a page switcher's painted label) are
+// GTS_* in quorl32_styles.h; the first four are DrawText's format bits of
+// the same value.
 
 // DrawText format of the multi-line path: the label's own format bits plus
 // word break (0x10) and tab expansion (0x40); measuring adds 0x400.
-constexpr unsigned kFormatBits = kCentre | kRight | kVCentre | kSingleLine;
+constexpr unsigned kFormatBits = GTS_CENTER | GTS_RIGHT | GTS_VCENTER | GTS_SINGLELINE;
 constexpr unsigned kWordBreakAndTabs = 0x0050;
 constexpr unsigned kCalcRect = 0x0400;
 unsigned MultiLineFormat(unsigned style);
@@ -38,7 +28,7 @@ bool UsesSingleLinePath(unsigned style);
 // asks for the parent's background to show.
 bool FillsBackground(unsigned style);
 
-// A box (style kBox) is drawn on `box`; the text goes into `inside`. A
+// A box (style GTS_BOX) is drawn on `box`; the text goes into `inside`. A
 // label three pixels high (or wide) becomes a two-pixel 3-D line.
 struct BoxFrame {
     PixelRect box;
@@ -65,7 +55,7 @@ struct Segment {
     PixelPoint to;
 };
 
-// The black line of kTopLine (along the top) or else kLeftLine (the left).
+// The black line of GTS_TOPLINE (along the top) or else GTS_LEFTLINE (the left).
 Segment EdgeLineOf(const PixelRect& r, unsigned style);
 
 // Where ExtTextOut starts the single line, and the alignment it needs.

@@ -82,7 +82,7 @@ int PaintSingleLine(HDC dc, DWORD style, const char* text, int length, const Pix
     if (origin.anchor != Anchor::Left) {
         SetTextAlign(dc, TA_LEFT | TA_TOP);
     }
-    if ((style & kHeading) == 0) {
+    if ((style & GTS_HEADING) == 0) {
         return 0;
     }
     SIZE extent{};
@@ -107,7 +107,7 @@ int PaintMultiLine(HDC dc, DWORD style, const char* text, int length, PixelRect&
         FillRect(dc, &fill, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
     }
     const PixelRect frame = r;
-    const bool group = (style & kGroup) != 0;
+    const bool group = (style & GTS_GROUP) != 0;
     if (group) {
         r = GroupTextRect(frame);
     }
@@ -134,28 +134,28 @@ void PaintStaticText(HDC dc, DWORD style, const char* text, const RECT& rect) {
         text = "";
     }
     const int length = static_cast<int>(std::strlen(text));
-    const bool raised = (style & kRaised) != 0;
+    const bool raised = (style & GTS_RAISED) != 0;
     PixelRect r = ToPixelRect(rect);
 
-    if (style & kBox) {
+    if (style & GTS_BOX) {
         const BoxFrame frame = BoxFrameOf(r);
         DrawBox(dc, frame.box, raised);
         r = frame.inside;
-    } else if (style & (kTopLine | kLeftLine)) {
+    } else if (style & (GTS_TOPLINE | GTS_LEFTLINE)) {
         DrawEdgeLine(dc, r, style);
     }
 
     int textHeight = 0;
     if (UsesSingleLinePath(style)) {
         textHeight = PaintSingleLine(dc, style, text, length, r);
-        if ((style & kHeading) == 0) {
+        if ((style & GTS_HEADING) == 0) {
             return;
         }
     } else {
         textHeight = PaintMultiLine(dc, style, text, length, r, static_cast<int>(rect.right));
     }
 
-    if (style & kHeading) {
+    if (style & GTS_HEADING) {
         DrawBox(dc, HeadingBoxOf(r, textHeight), raised);
     }
 }

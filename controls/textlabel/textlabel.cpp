@@ -13,15 +13,15 @@ namespace quorl::textlabel {
 
 namespace {
 
-static_assert(DT_CENTER == kCentre && DT_RIGHT == kRight && DT_VCENTER == kVCentre &&
-              DT_SINGLELINE == kSingleLine && (DT_WORDBREAK | DT_EXPANDTABS) == kWordBreakAndTabs &&
-              DT_CALCRECT == kCalcRect);
+static_assert(DT_CENTER == GTS_CENTER && DT_RIGHT == GTS_RIGHT && DT_VCENTER == GTS_VCENTER &&
+              DT_SINGLELINE == GTS_SINGLELINE &&
+              (DT_WORDBREAK | DT_EXPANDTABS) == kWordBreakAndTabs && DT_CALCRECT == kCalcRect);
 
 constexpr COLORREF kEnabledTextColour = RGB(0, 0, 0);
 constexpr COLORREF kBackgroundColour = RGB(0xC0, 0xC0, 0xC0);
 constexpr int kTextBufferSize = 256; // a label shows at most 255 characters
 
-WindowLongs ReadLabel(HWND window) {
+WindowLongs ReadLongs(HWND window) {
     return {reinterpret_cast<HFONT>(GetWindowLongPtrA(window, GTWL_FONT)),
             reinterpret_cast<HLOCAL>(GetWindowLongPtrA(window, GTWL_FIELDNAME))};
 }
@@ -67,17 +67,17 @@ void InvalidateInParent(HWND window) {
     InvalidateRect(window, nullptr, FALSE);
 }
 
-LRESULT LabelOnCreate(HWND window, LPARAM lParam) {
+LRESULT OnCreate(HWND window, LPARAM lParam) {
     const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
     HGDIOBJ font =
-        (StyleOf(window) & kSharedFont) ? g_library.controlFont : GetStockObject(SYSTEM_FONT);
+        (StyleOf(window) & GTS_SHAREDFONT) ? g_library.controlFont : GetStockObject(SYSTEM_FONT);
     SetWindowLongPtrA(window, GTWL_FONT, reinterpret_cast<LONG_PTR>(font));
     HLOCAL block = create != nullptr ? CreateFieldNameBlock(create->lpszName) : nullptr;
     SetWindowLongPtrA(window, GTWL_FIELDNAME, reinterpret_cast<LONG_PTR>(block));
     return DefWindowProcA(window, WM_CREATE, 0, lParam);
 }
 
-LRESULT LabelOnEnable(HWND window, WPARAM enabled) {
+LRESULT OnEnable(HWND window, WPARAM enabled) {
     DefWindowProcA(window, WM_ENABLE, enabled, 0);
     if (IsWindowVisible(window)) {
         InvalidateInParent(window);
@@ -86,7 +86,7 @@ LRESULT LabelOnEnable(HWND window, WPARAM enabled) {
 }
 
 // The default result is kept: SetWindowTextA reports it to its caller.
-LRESULT LabelOnSetText(HWND window, LPARAM text) {
+LRESULT OnSetText(HWND window, LPARAM text) {
     const LRESULT result = DefWindowProcA(window, WM_SETTEXT, 0, text);
     if (IsWindowVisible(window)) {
         InvalidateInParent(window);
@@ -94,13 +94,13 @@ LRESULT LabelOnSetText(HWND window, LPARAM text) {
     return result;
 }
 
-LRESULT LabelOnPaint(HWND window) {
+LRESULT OnPaint(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     if (dc == nullptr) {
         return 0;
     }
-    const WindowLongs record = ReadLabel(window);
+    const WindowLongs record = ReadLongs(window);
     RECT client;
     GetClientRect(window, &client);
     char text[kTextBufferSize] = "";
@@ -116,9 +116,9 @@ LRESULT LabelOnPaint(HWND window) {
     return 0;
 }
 
-LRESULT LabelOnSetFont(HWND window, WPARAM font, LPARAM redraw) {
-    if ((StyleOf(window) & kSharedFont) == 0 &&
-        ReadLabel(window).font != reinterpret_cast<HFONT>(font)) {
+LRESULT OnSetFont(HWND window, WPARAM font, LPARAM redraw) {
+    if ((StyleOf(window) & GTS_SHAREDFONT) == 0 &&
+        ReadLongs(window).font != reinterpret_cast<HFONT>(font)) {
         SetWindowLongPtrA(window, GTWL_FONT, static_cast<LONG_PTR>(font));
         if (IsWindowVisible(window)) {
             InvalidateInParent(window);
@@ -127,8 +127,8 @@ LRESULT LabelOnSetFont(HWND window, WPARAM font, LPARAM redraw) {
     return DefWindowProcA(window, WM_SETFONT, font, redraw);
 }
 
-LRESULT LabelOnNcDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (HLOCAL block = ReadLabel(window).fieldName) {
+LRESULT OnNcDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (HLOCAL block = ReadLongs(window).fieldName) {
         SetWindowLongPtrA(window, GTWL_FIELDNAME, 0);
         LocalFree(block);
     }
@@ -136,8 +136,8 @@ LRESULT LabelOnNcDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
 }
 
 // Without a field name the request goes on to the default procedure.
-LRESULT LabelOnGetFieldName(HWND window, UINT message, WPARAM size, LPARAM buffer) {
-    HLOCAL block = ReadLabel(window).fieldName;
+LRESULT OnGetFieldName(HWND window, UINT message, WPARAM size, LPARAM buffer) {
+    HLOCAL block = ReadLongs(window).fieldName;
     if (block == nullptr) {
         return DefWindowProcA(window, message, size, buffer);
     }
@@ -156,7 +156,7 @@ LRESULT LabelOnGetFieldName(HWND window, UINT message, WPARAM size, LPARAM buffe
 // The library's registered messages; anything else goes to the default procedure.
 LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
-        return LabelOnGetFieldName(window, message, wParam, lParam);
+        return OnGetFieldName(window, message, wParam, lParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -164,19 +164,19 @@ LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM l
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        return LabelOnCreate(window, lParam);
+        return OnCreate(window, lParam);
     case WM_ENABLE:
-        return LabelOnEnable(window, wParam);
+        return OnEnable(window, wParam);
     case WM_SETTEXT:
-        return LabelOnSetText(window, lParam);
+        return OnSetText(window, lParam);
     case WM_GETTEXT:
         return GetCaptionText(window, wParam, lParam);
     case WM_PAINT:
-        return LabelOnPaint(window);
+        return OnPaint(window);
     case WM_SETFONT:
-        return LabelOnSetFont(window, wParam, lParam);
+        return OnSetFont(window, wParam, lParam);
     case WM_NCDESTROY:
-        return LabelOnNcDestroy(window, wParam, lParam);
+        return OnNcDestroy(window, wParam, lParam);
     case WM_NCHITTEST:
         return HTTRANSPARENT;
     case WM_GETDLGCODE:
@@ -188,9 +188,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {
-    GTEXT_CLASS, kRedrawOnResize, sizeof(WindowLongs), NoBrush, WindowProc, nullptr,
-    nullptr,     nullptr,
-};
+const ClassDescriptor kClass = {GTEXT_CLASS, kRedrawOnResize, sizeof(WindowLongs), NoBrush,
+                                WindowProc};
 
 } // namespace quorl::textlabel

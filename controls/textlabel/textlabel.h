@@ -13,14 +13,10 @@ namespace quorl::textlabel {
 
 extern const ClassDescriptor kClass;
 
-#pragma pack(push, 1)
-struct WindowLongs {
-    HFONT font;       // not owned
-    HLOCAL fieldName; // owned; null when the label has no field name
+struct QUORL_WINDOW_LONGS WindowLongs {
+    HFONT font;       // GTWL_FONT, not owned
+    HLOCAL fieldName; // GTWL_FIELDNAME, owned; null when the label has no field name
 };
-#pragma pack(pop)
-static_assert(offsetof(WindowLongs, font) == GTWL_FONT);
-static_assert(offsetof(WindowLongs, fieldName) == GTWL_FIELDNAME);
-static_assert(Win32Is(GTWL_FIELDNAME, 4) && Win32Is(sizeof(WindowLongs), 8));
+static_assert(offsetof(WindowLongs, fieldName) == GTWL_FIELDNAME && Win32Is(GTWL_FIELDNAME, 4));
 
 } // namespace quorl::textlabel

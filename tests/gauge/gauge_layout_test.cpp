@@ -19,21 +19,21 @@ TEST(GaugeParts, StyleChoosesPartsAndStep) {
     EXPECT_TRUE(none.ticks && none.scale && none.percent);
     EXPECT_EQ(none.step, 50);
 
-    const GaugeParts percent = PartsOfStyle(kPercent);
+    const GaugeParts percent = PartsOfStyle(GAUGE_PERCENT);
     EXPECT_FALSE(percent.ticks || percent.scale);
     EXPECT_TRUE(percent.percent);
 
-    const GaugeParts fine = PartsOfStyle(kTicks10 | kScale);
+    const GaugeParts fine = PartsOfStyle(GAUGE_TICKS10 | GAUGE_SCALE);
     EXPECT_TRUE(fine.ticks && fine.scale);
     EXPECT_FALSE(fine.percent);
     EXPECT_EQ(fine.step, 10);
     EXPECT_EQ(IntervalCount(fine.step), 10);
 
-    EXPECT_EQ(PartsOfStyle(kTicks25 | kTicks50).step, 25);
-    EXPECT_EQ(PartsOfStyle(kTicks10 | kTicks25).step, 10);
-    EXPECT_EQ(PartsOfStyle(kTicks50).step, 50);
+    EXPECT_EQ(PartsOfStyle(GAUGE_TICKS25 | GAUGE_TICKS50).step, 25);
+    EXPECT_EQ(PartsOfStyle(GAUGE_TICKS10 | GAUGE_TICKS25).step, 10);
+    EXPECT_EQ(PartsOfStyle(GAUGE_TICKS50).step, 50);
     // Scale without tick bits keeps the step 50 and draws no ticks.
-    const GaugeParts scale = PartsOfStyle(kScale | kPercent);
+    const GaugeParts scale = PartsOfStyle(GAUGE_SCALE | GAUGE_PERCENT);
     EXPECT_FALSE(scale.ticks);
     EXPECT_EQ(scale.step, 50);
     // Bits above the low five choose nothing.
@@ -62,7 +62,7 @@ TEST(GaugeLayout, TitleLowersBarByTwoGapsAndALine) {
 }
 
 TEST(GaugeLayout, PercentAloneHasNoMarginTicksOrScale) {
-    const GaugeLayout l = LayoutGauge({0, 0, 200, 30}, kPercent, false, kCx, kCy);
+    const GaugeLayout l = LayoutGauge({0, 0, 200, 30}, GAUGE_PERCENT, false, kCx, kCy);
     EXPECT_EQ(l.margin, 0);
     EXPECT_EQ(l.barRect, (PixelRect{0, 5, 200, 30}));
     EXPECT_EQ(l.tickRect.height(), 0);
@@ -70,7 +70,8 @@ TEST(GaugeLayout, PercentAloneHasNoMarginTicksOrScale) {
 }
 
 TEST(GaugeLayout, ScaleWithoutTicksStandsBelowTheBar) {
-    const GaugeLayout l = LayoutGauge({0, 0, 200, 60}, kPercent | kScale, false, kCx, kCy);
+    const GaugeLayout l =
+        LayoutGauge({0, 0, 200, 60}, GAUGE_PERCENT | GAUGE_SCALE, false, kCx, kCy);
     // 60 - 5 = 55, minus 16 and 5 = 34.
     EXPECT_EQ(l.barRect, (PixelRect{20, 5, 180, 39}));
     EXPECT_EQ(l.scaleRow, (PixelRect{0, 41, 200, 57}));
@@ -85,12 +86,12 @@ TEST(GaugeLayout, SubtractionsThatLeaveNoBarAreSkipped) {
     EXPECT_GT(l.scaleRow.bottom, 20); // drawn past the bottom and clipped there
 
     // Height exactly one gap: the bar starts with 0 and stays so.
-    EXPECT_EQ(LayoutGauge({0, 0, 100, 5}, kPercent, false, kCx, kCy).barHeight, 0);
+    EXPECT_EQ(LayoutGauge({0, 0, 100, 5}, GAUGE_PERCENT, false, kCx, kCy).barHeight, 0);
 }
 
 TEST(GaugeLayout, MarginDroppedWhenItTakesAQuarter) {
-    EXPECT_EQ(LayoutGauge({0, 0, 80, 60}, kScale, false, kCx, kCy).margin, 0);  // 20 >= 20
-    EXPECT_EQ(LayoutGauge({0, 0, 84, 60}, kScale, false, kCx, kCy).margin, 20); // 20 < 21
+    EXPECT_EQ(LayoutGauge({0, 0, 80, 60}, GAUGE_SCALE, false, kCx, kCy).margin, 0);  // 20 >= 20
+    EXPECT_EQ(LayoutGauge({0, 0, 84, 60}, GAUGE_SCALE, false, kCx, kCy).margin, 20); // 20 < 21
     // Offset client rectangles keep their origin.
     const GaugeLayout l = LayoutGauge({10, 20, 210, 80}, 0, false, kCx, kCy);
     EXPECT_EQ(l.barRect, (PixelRect{30, 25, 190, 49}));

@@ -9,16 +9,16 @@ using namespace quorl::textlabel;
 
 TEST(TextLayout, PathAndFormatFollowTheStyle) {
     EXPECT_EQ(MultiLineFormat(0), 0x50u);
-    EXPECT_EQ(MultiLineFormat(kSingleLine | kCentre | kHeading), 0x71u);
-    EXPECT_EQ(MultiLineFormat(0x50000000u | kGroup | kRight), 0x52u);
-    EXPECT_TRUE(UsesSingleLinePath(kSingleLine));
-    EXPECT_TRUE(UsesSingleLinePath(kSingleLine | kRight | kHeading));
-    EXPECT_FALSE(UsesSingleLinePath(kSingleLine | kVCentre));
-    EXPECT_FALSE(UsesSingleLinePath(kVCentre));
-    EXPECT_TRUE(FillsBackground(kBox | kHeading | kRaised));
-    EXPECT_FALSE(FillsBackground(kTopLine));
-    EXPECT_FALSE(FillsBackground(kLeftLine));
-    EXPECT_FALSE(FillsBackground(kGroup));
+    EXPECT_EQ(MultiLineFormat(GTS_SINGLELINE | GTS_CENTER | GTS_HEADING), 0x71u);
+    EXPECT_EQ(MultiLineFormat(0x50000000u | GTS_GROUP | GTS_RIGHT), 0x52u);
+    EXPECT_TRUE(UsesSingleLinePath(GTS_SINGLELINE));
+    EXPECT_TRUE(UsesSingleLinePath(GTS_SINGLELINE | GTS_RIGHT | GTS_HEADING));
+    EXPECT_FALSE(UsesSingleLinePath(GTS_SINGLELINE | GTS_VCENTER));
+    EXPECT_FALSE(UsesSingleLinePath(GTS_VCENTER));
+    EXPECT_TRUE(FillsBackground(GTS_BOX | GTS_HEADING | GTS_RAISED));
+    EXPECT_FALSE(FillsBackground(GTS_TOPLINE));
+    EXPECT_FALSE(FillsBackground(GTS_LEFTLINE));
+    EXPECT_FALSE(FillsBackground(GTS_GROUP));
 }
 
 TEST(TextLayout, BoxFrameMovesInAndThinLabelsBecomeLines) {
@@ -51,20 +51,20 @@ TEST(TextLayout, BoxStrokesBottomRightThenLeftTop) {
 
 TEST(TextLayout, EdgeLineTopWinsOverLeft) {
     const PixelRect r = {3, 4, 50, 20};
-    const Segment top = EdgeLineOf(r, kTopLine | kLeftLine);
+    const Segment top = EdgeLineOf(r, GTS_TOPLINE | GTS_LEFTLINE);
     EXPECT_EQ(top.from, (PixelPoint{3, 4}));
     EXPECT_EQ(top.to, (PixelPoint{49, 4}));
-    const Segment left = EdgeLineOf(r, kLeftLine);
+    const Segment left = EdgeLineOf(r, GTS_LEFTLINE);
     EXPECT_EQ(left.to, (PixelPoint{3, 19}));
 }
 
 TEST(TextLayout, SingleLineOriginFollowsTheAlignment) {
     const PixelRect r = {10, 0, 21, 10};
-    EXPECT_EQ(LineOriginOf(r, kRight | kCentre).anchor, Anchor::Right);
-    EXPECT_EQ(LineOriginOf(r, kRight).x, 21);
-    EXPECT_EQ(LineOriginOf(r, kCentre).anchor, Anchor::Centre);
-    EXPECT_EQ(LineOriginOf(r, kCentre).x, 15);
-    EXPECT_EQ(LineOriginOf({-21, 0, 0, 10}, kCentre).x, -10); // truncates toward zero
+    EXPECT_EQ(LineOriginOf(r, GTS_RIGHT | GTS_CENTER).anchor, Anchor::Right);
+    EXPECT_EQ(LineOriginOf(r, GTS_RIGHT).x, 21);
+    EXPECT_EQ(LineOriginOf(r, GTS_CENTER).anchor, Anchor::Centre);
+    EXPECT_EQ(LineOriginOf(r, GTS_CENTER).x, 15);
+    EXPECT_EQ(LineOriginOf({-21, 0, 0, 10}, GTS_CENTER).x, -10); // truncates toward zero
     EXPECT_EQ(LineOriginOf(r, 0).x, 10);
 }
 
@@ -94,11 +94,11 @@ TEST(TextLayout, HeadingRulesStandTwoPixelsBesideTheText) {
 TEST(TextLayout, GroupTitleFollowsTheTextAlignment) {
     EXPECT_EQ(GroupTextRect({0, 0, 100, 50}), (PixelRect{7, 0, 93, 50}));
     const PixelRect measured = {7, 0, 37, 13};
-    EXPECT_EQ(GroupTitleExtent(measured, 100, kCentre), (PixelRect{35, 0, 65, 13}));
-    EXPECT_EQ(GroupTitleExtent(measured, 100, kRight), (PixelRect{63, 0, 93, 13}));
+    EXPECT_EQ(GroupTitleExtent(measured, 100, GTS_CENTER), (PixelRect{35, 0, 65, 13}));
+    EXPECT_EQ(GroupTitleExtent(measured, 100, GTS_RIGHT), (PixelRect{63, 0, 93, 13}));
     EXPECT_EQ(GroupTitleExtent(measured, 100, 0), measured);
     // A title wider than the frame: the halving truncates toward zero.
-    EXPECT_EQ(GroupTitleExtent({7, 0, 105, 13}, 100, kCentre).left, 2);
+    EXPECT_EQ(GroupTitleExtent({7, 0, 105, 13}, 100, GTS_CENTER).left, 2);
     EXPECT_EQ(EmptyGroupTitle({0, 0, 100, 50}), (PixelRect{6, 0, 0, 2}));
 }
 
