@@ -27,7 +27,7 @@ int ShareLeft(int width, int k, int n) {
 } // namespace
 
 bool IsLabelId(std::uint32_t id) {
-    return id == kLabelId || id == kLabelIdWide;
+    return id == GS_LABEL_ID || id == kLabelIdWide;
 }
 
 PixelRect ItemRect(int x, int y, int cx, int cy, int baseX, int baseY) {
@@ -38,7 +38,7 @@ PixelRect ItemRect(int x, int y, int cx, int cy, int baseX, int baseY) {
 }
 
 std::uint32_t ControlStyle(std::uint32_t itemStyle, bool firstControl) {
-    const std::uint32_t style = itemStyle & ~(kVisibleBit | kAnchorBit);
+    const std::uint32_t style = itemStyle & ~(kVisibleBit | GS_ANCHOR);
     return firstControl ? style | kGroupBit : style;
 }
 

@@ -19,14 +19,12 @@ constexpr int kMaxPages = 10;
 // Room above the page area for the tab row.
 constexpr int kTabRowHeight = 26;
 
-// Template items at or with these values are special.
-constexpr std::uint32_t kLabelId = GS_LABEL_ID;
-constexpr std::uint32_t kAnchorBit = GS_ANCHOR;
+// The window manager's WS_VISIBLE and WS_GROUP, for code without it.
 constexpr std::uint32_t kVisibleBit = 0x10000000;
 constexpr std::uint32_t kGroupBit = 0x00020000;
 
-// A label in a classic template has the id 0xFFFE; an extended template
-// carries 32-bit ids, in which the same label may be written as -2.
+// A label (GS_LABEL_ID) in a classic template has the id 0xFFFE; an
+// extended template carries 32-bit ids, in which it may be written as -2.
 bool IsLabelId(std::uint32_t id);
 
 // Dialog units to pixels in the switcher's client area, below the tab row.

@@ -160,7 +160,7 @@ void LoadItems(DialogTemplateReader& reader, BaseUnits units, PageRecord& page, 
         HWND control = CreateControl(item, at, first, frame, parent, module);
         first = false;
         controls[page.controlCount++] = control;
-        if ((item.style & kAnchorBit) != 0 && control != nullptr) {
+        if ((item.style & GS_ANCHOR) != 0 && control != nullptr) {
             page.anchor = control;
             page.baseWidth = page.currentWidth = frame.right - frame.left;
             page.baseHeight = page.currentHeight = frame.bottom - frame.top;

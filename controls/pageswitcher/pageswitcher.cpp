@@ -546,10 +546,12 @@ void RememberAtom(ATOM registered) {
 
 } // namespace
 
-const ClassDescriptor kClass = {
-    GSEITE_CLASS, kRedrawOnResize, sizeof(WindowLongs), NoBrush,
-    WindowProc,   nullptr,         RememberAtom,        nullptr,
-};
+const ClassDescriptor kClass = {.name = GSEITE_CLASS,
+                                .style = kRedrawOnResize,
+                                .extraBytes = sizeof(WindowLongs),
+                                .background = NoBrush,
+                                .procedure = WindowProc,
+                                .registered = RememberAtom};
 
 ATOM PropertyAtom() {
     return g_atom;
