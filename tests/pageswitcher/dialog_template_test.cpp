@@ -46,7 +46,7 @@ Bytes ClassicHeader(std::uint32_t style, std::uint16_t count, const std::string&
     Bytes t;
     t.U32(style).U32(0).U16(count).U16(1).U16(2).U16(100).U16(80).Str("").Str("").Str(caption);
     if (style & kDsSetFont) {
-        t.U16(8).Str("MS Sans Serif");
+        t.U16(9).Str("Tahoma");
     }
     return t;
 }
@@ -66,30 +66,6 @@ std::vector<DialogItem> ReadAll(const std::vector<std::uint8_t>& bytes) {
         items.push_back(item);
     }
     return items;
-}
-
-TEST(DialogTemplate, ExtendedFormReadsHelpIdExStyleStyleAnd32BitIds) {
-    Bytes t;
-    t.U16(1).U16(0xFFFF).U32(77).U32(0x20000).U32(0x80C80040).U16(1);
-    t.U16(0).U16(0).U16(200).U16(100).Str("").Str("").Str("Konto");
-    t.U16(9).U16(700).U16(0x0001).Str("Tahoma");
-    t.Align().U32(55).U32(0x4).U32(0x50810080).U16(4).U16(8).U16(60).U16(12).U32(70000);
-    t.Ordinal(0x81).Str("Text").U16(0);
-
-    DialogTemplateReader reader(t.b.data(), t.b.size());
-    ASSERT_TRUE(reader.valid());
-    EXPECT_TRUE(reader.header().extended);
-    EXPECT_EQ(reader.header().style, 0x80C80040u);
-    EXPECT_EQ(reader.header().pointSize, 9);
-    EXPECT_STREQ(reader.header().faceName, "Tahoma");
-    EXPECT_STREQ(reader.header().caption, "Konto");
-    const auto items = ReadAll(t.b);
-    ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].style, 0x50810080u);
-    EXPECT_EQ(items[0].id, 70000u);
-    EXPECT_EQ(items[0].y, 8);
-    EXPECT_STREQ(items[0].className, "Edit");
-    EXPECT_STREQ(items[0].title, "Text");
 }
 
 TEST(DialogTemplate, OrdinalsAndUnknownClasses) {
@@ -151,35 +127,51 @@ TEST(DialogTemplate, LongTextsAndDataAreCutToTheirBuffers) {
     EXPECT_STREQ(items[1].title, "after");
 }
 
-// Every prefix of a template yields exactly the items that end inside it.
-TEST(DialogTemplate, CutTemplatesYieldTheCompleteItems) {
+// Both forms, read whole; then every prefix yields exactly the items that
+// end inside it. The extended form's items carry help id, extended style
+// and style in that order, and 32-bit ids.
+TEST(DialogTemplate, BothFormsWholeAndCutShort) {
     for (const bool extended : {false, true}) {
         SCOPED_TRACE(extended ? "extended" : "classic");
         Bytes t;
         if (extended) {
-            t.U16(1).U16(0xFFFF).U32(0).U32(0).U32(kDsSetFont).U16(3);
-            t.U16(0).U16(0).U16(10).U16(10).Str("").Str("").Str("P").U16(8).U16(400).U16(0);
-            t.Str("Arial");
+            t.U16(1).U16(0xFFFF).U32(77).U32(0x20000).U32(0x80C80000 | kDsSetFont).U16(3);
+            t.U16(0).U16(0).U16(10).U16(10).Str("").Str("").Str("Konto").U16(9).U16(700);
+            t.U16(0x0001).Str("Tahoma");
         } else {
-            t = ClassicHeader(kDsSetFont, 3, "P");
+            t = ClassicHeader(0x80C80000 | kDsSetFont, 3, "Konto");
         }
         const std::size_t headerEnd = t.b.size();
         std::vector<std::size_t> itemEnds;
         for (int i = 0; i < 3; ++i) {
             t.Align();
             if (extended) {
-                t.U32(0).U32(0).U32(0x50000000).U16(i).U16(i).U16(5).U16(5).U32(i + 1);
+                t.U32(55).U32(0x4).U32(0x50810080).U16(i).U16(-i).U16(5).U16(5).U32(70000 + i);
             } else {
-                t.U32(0x50000000).U32(0).U16(i).U16(i).U16(5).U16(5).U16(i + 1);
+                t.U32(0x50810080).U32(0x4).U16(i).U16(-i).U16(5).U16(5).U16(7000 + i);
             }
             t.Str("Button").Str(std::string(i + 1, 'x')).U16(i).Raw(i, 1);
             itemEnds.push_back(t.b.size());
         }
+
+        DialogTemplateReader reader(t.b.data(), t.b.size());
+        EXPECT_EQ(reader.header().extended, extended);
+        EXPECT_EQ(reader.header().style, 0x80C80000u | kDsSetFont);
+        EXPECT_EQ(reader.header().pointSize, 9);
+        EXPECT_STREQ(reader.header().faceName, "Tahoma");
+        EXPECT_STREQ(reader.header().caption, "Konto");
+        const auto items = ReadAll(t.b);
+        ASSERT_EQ(items.size(), 3u);
+        EXPECT_EQ(items[2].style, 0x50810080u);
+        EXPECT_EQ(items[2].id, extended ? 70002u : 7002u);
+        EXPECT_EQ(items[2].y, -2);
+        EXPECT_STREQ(items[2].title, "xxx");
+
         for (std::size_t cut = 0; cut <= t.b.size(); ++cut) {
             // An exact-size copy, so the sanitizer sees a read past its end.
             const std::vector<std::uint8_t> prefix(t.b.begin(), t.b.begin() + cut);
-            DialogTemplateReader reader(prefix.data(), prefix.size());
-            ASSERT_EQ(reader.valid(), cut >= headerEnd) << cut;
+            ASSERT_EQ(DialogTemplateReader(prefix.data(), prefix.size()).valid(), cut >= headerEnd)
+                << cut;
             std::size_t complete = 0;
             while (complete < itemEnds.size() && itemEnds[complete] <= cut) {
                 ++complete;

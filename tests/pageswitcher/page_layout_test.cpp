@@ -1,12 +1,11 @@
 // What the Windows tests cannot see directly: page names and lists at
-// their limits, label lists and how labels follow a growing anchor.
+// their limits and how labels follow a growing anchor.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "controls/pageswitcher/label_list.h"
 #include "controls/pageswitcher/page_layout.h"
 
 namespace {
@@ -65,31 +64,5 @@ INSTANTIATE_TEST_SUITE_P(Places, LabelGrowth,
                                          LabelCase{{0, 40, 10, 50}, {0, 40, 10, 50}},
                                          LabelCase{{5, 5, 100, 40}, {5, 5, 140, 60}},
                                          LabelCase{{10, 10, 60, 40}, {10, 10, 60, 40}}));
-
-TEST(LabelList, RecordsPackBackToBackAndWalkWithinTheList) {
-    EXPECT_EQ(LabelRecordSize("Name:"), 33u); // text + 28
-    std::vector<std::uint8_t> list(33 + 28 + kLabelEndSize);
-    WriteLabel(list.data(), {1, 2, 3, 4}, 0x0121, "Name:");
-    WriteLabel(list.data() + 33, {5, 6, 7, 8}, 0x4000, "");
-    EndLabels(list.data() + 61);
-
-    LabelWalk walk(list.data(), list.size());
-    Label label;
-    ASSERT_TRUE(walk.Next(label));
-    EXPECT_EQ(label.rect, (PixelRect{1, 2, 3, 4}));
-    EXPECT_EQ(label.style, 0x0121u);
-    EXPECT_STREQ(label.text, "Name:");
-    SetLabelRect(list.data(), label.offset, {9, 9, 19, 19});
-    ASSERT_TRUE(walk.Next(label));
-    EXPECT_EQ(label.offset, 33u);
-    EXPECT_FALSE(walk.Next(label));
-    ASSERT_TRUE(LabelWalk(list.data(), list.size()).Next(label));
-    EXPECT_EQ(label.rect, (PixelRect{9, 9, 19, 19}));
-
-    // Cut inside its second record, the list yields only the first.
-    LabelWalk cut(list.data(), 40);
-    EXPECT_TRUE(cut.Next(label));
-    EXPECT_FALSE(cut.Next(label));
-}
 
 } // namespace
