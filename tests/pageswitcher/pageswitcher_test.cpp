@@ -484,28 +484,27 @@ TEST_P(PageSwitcherPixels, TabRowAndFrame) {
         << GetParam().x << "," << GetParam().y;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Row, PageSwitcherPixels,
-    testing::Values(
-        // left end: right half of 5008 (its columns 3 to 6)
-        Pixel{3, 1, kBlack}, Pixel{2, 3, kWhite}, Pixel{0, 4, kBlack}, Pixel{2, 4, kSilver},
-        // 5009 at 96: row 2 DKLLLKWW
-        Pixel{96, 2, kGrey}, Pixel{97, 2, kBlack}, Pixel{101, 2, kBlack}, Pixel{103, 2, kWhite},
-        // 5010 at 196: row 0 KLLLLLLL, rows 26 to 28 open into the frame
-        Pixel{196, 0, kBlack}, Pixel{197, 0, kSilver}, Pixel{200, 26, kBlack},
-        Pixel{200, 27, kWhite}, Pixel{198, 28, kGrey}, Pixel{199, 28, kWhite},
-        // right end: left half of 5008
-        Pixel{296, 2, kGrey}, Pixel{297, 2, kBlack}, Pixel{299, 2, kSilver},
-        // outlines: double top line, third line of the current tab, frame
-        // edge under the others
-        Pixel{150, 0, kBlack}, Pixel{150, 1, kWhite}, Pixel{150, 2, kWhite}, Pixel{250, 2, kSilver},
-        Pixel{250, 26, kBlack}, Pixel{250, 27, kWhite}, Pixel{250, 28, kWhite},
-        Pixel{150, 26, kSilver},
-        // the frame
-        Pixel{0, 100, kBlack}, Pixel{1, 100, kWhite}, Pixel{2, 100, kWhite}, Pixel{3, 100, kSilver},
-        Pixel{299, 100, kBlack}, Pixel{298, 100, kGrey}, Pixel{297, 100, kGrey},
-        Pixel{150, 199, kBlack}, Pixel{150, 198, kGrey}, Pixel{150, 197, kGrey},
-        Pixel{150, 196, kSilver}));
+INSTANTIATE_TEST_SUITE_P(Row, PageSwitcherPixels,
+                         testing::Values(
+                             // left end: right half of 5008 (its columns 3 to 6)
+                             Pixel{3, 1, kBlack}, Pixel{2, 3, kWhite}, Pixel{2, 4, kSilver},
+                             // 5009 at 96: row 2 DKLLLKWW
+                             Pixel{96, 2, kGrey}, Pixel{97, 2, kBlack}, Pixel{103, 2, kWhite},
+                             // 5010 at 196: row 0 KLLLLLLL; rows 26 to 28 open into the frame
+                             Pixel{196, 0, kBlack}, Pixel{200, 26, kBlack}, Pixel{198, 28, kGrey},
+                             Pixel{199, 28, kWhite},
+                             // right end: left half of 5008
+                             Pixel{296, 2, kGrey}, Pixel{297, 2, kBlack}, Pixel{299, 2, kSilver},
+                             // outlines: double top line, third line of the current tab, the
+                             // frame's edge under the others only
+                             Pixel{150, 0, kBlack}, Pixel{150, 1, kWhite}, Pixel{150, 2, kWhite},
+                             Pixel{250, 2, kSilver}, Pixel{250, 26, kBlack}, Pixel{250, 28, kWhite},
+                             Pixel{150, 26, kSilver},
+                             // the frame
+                             Pixel{0, 100, kBlack}, Pixel{2, 100, kWhite}, Pixel{3, 100, kSilver},
+                             Pixel{299, 100, kBlack}, Pixel{297, 100, kGrey},
+                             Pixel{150, 199, kBlack}, Pixel{150, 197, kGrey},
+                             Pixel{150, 196, kSilver}));
 
 // A single-line label as the platform draws it: opaque text at the top
 // left of its rectangle.
