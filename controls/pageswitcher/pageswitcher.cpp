@@ -471,6 +471,10 @@ LRESULT OnDestroy(HWND window, Block& block) {
     for (int i = 0; i < block->pageCount; ++i) {
         FreePage(block->pages[i], false);
     }
+    // A message that destroyed the switcher from a notification finds no
+    // pages when it goes on.
+    block->pageCount = 0;
+    block->currentPage = kNoPage;
     UnhookDialog(window);
     block.Unlock();
     Block::Destroy(window, GSWL_BLOCK);
