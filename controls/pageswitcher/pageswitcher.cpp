@@ -167,7 +167,9 @@ void AddPage(HWND window, ControlBlock& block, HINSTANCE module, const char* nam
 void RemovePage(HWND window, ControlBlock& block, int index) {
     const HLOCAL page = block.pages[index];
     HWND tab = block.tabs[index];
-    const bool wasCurrent = block.currentPage == index;
+    const int old = block.currentPage;
+    const bool wasCurrent = old == index;
+    const bool stays = old >= 0 && !wasCurrent; // the page shown remains
     for (int j = index + 1; j < block.pageCount; ++j) {
         block.pages[j - 1] = block.pages[j];
         block.tabs[j - 1] = block.tabs[j];
@@ -177,18 +179,18 @@ void RemovePage(HWND window, ControlBlock& block, int index) {
     }
     --block.pageCount;
     ClearSlot(block, block.pageCount);
-    block.currentPage =
-        wasCurrent ? kNoPage : CurrentAfterRemoval(block.currentPage, index, block.pageCount);
+    const int next = CurrentAfterRemoval(old, index, block.pageCount);
+    block.currentPage = stays ? next : kNoPage;
 
     RedrawPause pause(ParentOf(window), true);
     const int destroyed = FreePage(page, true);
     Notify(window, GSN_PAGEREMOVED, destroyed);
     DestroyWindow(tab);
-    if (block.currentPage == kNoPage && block.pageCount > 0) {
-        block.currentPage = 0;
-        ShowPage(block, 0, true);
+    if (!stays && next >= 0 && next < block.pageCount && block.currentPage == kNoPage) {
+        block.currentPage = next;
+        ShowPage(block, next, true);
         if (wasCurrent) {
-            Notify(window, GSN_PAGECHANGED, 0);
+            Notify(window, GSN_PAGECHANGED, next);
         }
     }
     FitFirstTab(block);
