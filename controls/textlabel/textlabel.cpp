@@ -7,6 +7,7 @@
 #include "controls/textlabel/text_painter.h"
 #include "core/helpers.h"
 #include "core/library.h"
+#include "core/local_block.h"
 #include "core/text.h"
 
 namespace quorl::textlabel {
@@ -44,14 +45,12 @@ HLOCAL CreateFieldNameBlock(const char* windowName) {
     if (block == nullptr) {
         return nullptr;
     }
-    auto* copy = static_cast<char*>(LocalLock(block));
-    if (copy == nullptr) {
-        LocalFree(block);
-        return nullptr;
+    if (LocalBlock<char> copy(block); copy) {
+        std::memcpy(copy.get(), name, nameBytes);
+        return block;
     }
-    std::memcpy(copy, name, nameBytes);
-    LocalUnlock(block);
-    return block;
+    LocalFree(block);
+    return nullptr;
 }
 
 // The parent repaints its background under the label before the label
@@ -128,10 +127,7 @@ LRESULT OnSetFont(HWND window, WPARAM font, LPARAM redraw) {
 }
 
 LRESULT OnNcDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (HLOCAL block = ReadLongs(window).fieldName) {
-        SetWindowLongPtrA(window, GTWL_FIELDNAME, 0);
-        LocalFree(block);
-    }
+    LocalBlock<char>::Destroy(window, GTWL_FIELDNAME);
     return DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
 }
 
@@ -144,12 +140,11 @@ LRESULT OnGetFieldName(HWND window, UINT message, WPARAM size, LPARAM buffer) {
     if (size == 0 || buffer == 0) {
         return 1;
     }
-    const auto* name = static_cast<const char*>(LocalLock(block));
-    if (name == nullptr) {
+    const LocalBlock<char> name(block);
+    if (!name) {
         return DefWindowProcA(window, message, size, buffer);
     }
-    CopyFieldName(name, size, reinterpret_cast<char*>(buffer));
-    LocalUnlock(block);
+    CopyFieldName(name.get(), size, reinterpret_cast<char*>(buffer));
     return 1;
 }
 
