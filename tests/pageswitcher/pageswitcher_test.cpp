@@ -353,6 +353,13 @@ TEST_F(PageSwitcherTest, MissingTemplatesShowTheErrorWindow) {
     EXPECT_TRUE(Shown(402));
 }
 
+TEST_F(PageSwitcherTest, ACutTemplateLoadsItsCompleteItems) {
+    HWND s = Switcher("KURZ+NOTIZ");
+    EXPECT_EQ(Count(s), 2);
+    EXPECT_TRUE(Shown(101));
+    EXPECT_EQ(Control(102), nullptr);
+}
+
 TEST_F(PageSwitcherTest, AnEleventhPageIsRefused) {
     HWND s = Switcher("KONTO+KONTO+KONTO+KONTO+KONTO+KONTO+KONTO+KONTO+KONTO+KONTO+ADRESSE");
     EXPECT_EQ(Count(s), 10);
