@@ -15,6 +15,7 @@
 
 #include "core/helpers.h"
 #include "core/library.h"
+#include "core/paint_dc.h"
 #include "core/text.h"
 #include "core/window_longs.h"
 #include "quorl32.h"
@@ -115,6 +116,8 @@ public:
             return GetCaptionText(window, wParam, lParam);
         case WM_ERASEBKGND:
             return OnEraseBackground(window, record, wParam, lParam);
+        case WM_PRINTCLIENT:
+            return PrintClient(window, wParam, lParam);
         case WM_SETFONT:
             return OnSetFont(window, record, reinterpret_cast<HFONT>(wParam));
         case WM_KEYDOWN:

@@ -10,6 +10,7 @@
 #include "core/helpers.h"
 #include "core/library.h"
 #include "core/local_block.h"
+#include "core/paint_dc.h"
 #include "core/push_behaviour.h"
 
 namespace quorl::button {
@@ -28,8 +29,8 @@ bool ClickTellsParent(HWND, ButtonBlock*, ClickSource) {
     return true;
 }
 
-void DrawFocus(HWND window, ButtonBlock* block, HDC) {
-    DrawFocusMark(window, block);
+void DrawFocus(HWND window, ButtonBlock* block, HDC dc) {
+    DrawFocusMark(window, block, dc);
 }
 
 constexpr PushBehaviour<ButtonBlock> kPush({RepaintNow, DrawFocus, ClickTellsParent, nullptr,
@@ -124,12 +125,15 @@ LRESULT OnSize(HWND window, ButtonBlock* block, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, WM_SIZE, wParam, lParam);
 }
 
-LRESULT OnPaint(HWND window, ButtonBlock* block) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    const UINT changed = Paint(window, block, dc);
-    EndPaint(window, &ps);
-    if (changed != 0) {
+LRESULT OnPaint(HWND window, ButtonBlock* block, WPARAM given) {
+    UINT changed = 0;
+    bool onScreen = false;
+    if (PaintDC dc(window, given); dc) {
+        changed = Paint(window, block, dc.get());
+        onScreen = dc.onScreen();
+    }
+    // Only the window's own colours need another round after a palette change.
+    if (changed != 0 && onScreen) {
         InvalidateAll(window);
     }
     return 0;
@@ -220,7 +224,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SIZE:
         return OnSize(window, record, wParam, lParam);
     case WM_PAINT:
-        return OnPaint(window, record);
+        return OnPaint(window, record, wParam);
     case WM_GETDLGCODE:
         return OnGetDlgCode(window);
     case BM_SETSTYLE:

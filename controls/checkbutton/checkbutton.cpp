@@ -8,6 +8,7 @@
 #include "core/bitmaps.h"
 #include "core/library.h"
 #include "core/local_block.h"
+#include "core/paint_dc.h"
 #include "core/push_behaviour.h"
 
 namespace quorl::checkbutton {
@@ -154,11 +155,10 @@ LRESULT OnCreate(HWND window, LPARAM lParam) {
     return DefWindowProcA(window, WM_CREATE, 0, lParam);
 }
 
-LRESULT OnPaint(HWND window, const CheckButtonData* data) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    Paint(window, data, dc);
-    EndPaint(window, &ps);
+LRESULT OnPaint(HWND window, const CheckButtonData* data, WPARAM given) {
+    if (PaintDC dc(window, given); dc) {
+        Paint(window, data, dc.get());
+    }
     return 0;
 }
 
@@ -216,7 +216,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_NCDESTROY:
         return OnNcDestroy(window, block, wParam, lParam);
     case WM_PAINT:
-        return OnPaint(window, data);
+        return OnPaint(window, data, wParam);
     case WM_GETDLGCODE:
         return OnGetDlgCode(window);
     case BM_GETCHECK:

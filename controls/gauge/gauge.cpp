@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "controls/gauge/gauge_layout.h"
+#include "core/paint_dc.h"
 #include "core/rect_convert.h"
 
 namespace quorl::gauge {
@@ -154,12 +155,9 @@ LRESULT OnSetText(HWND window, LPARAM text) {
     return DefWindowProcA(window, WM_SETTEXT, 0, text);
 }
 
-LRESULT OnPaint(HWND window) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    if (dc != nullptr) {
-        Paint(window, dc);
-        EndPaint(window, &ps);
+LRESULT OnPaint(HWND window, WPARAM given) {
+    if (PaintDC dc(window, given); dc) {
+        Paint(window, dc.get());
     }
     return 0;
 }
@@ -216,7 +214,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SETTEXT:
         return OnSetText(window, lParam);
     case WM_PAINT:
-        return OnPaint(window);
+        return OnPaint(window, wParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     case WM_ERASEBKGND:
         return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
     case WM_SETFONT:

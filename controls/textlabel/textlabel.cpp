@@ -8,6 +8,7 @@
 #include "core/helpers.h"
 #include "core/library.h"
 #include "core/local_block.h"
+#include "core/paint_dc.h"
 #include "core/text.h"
 
 namespace quorl::textlabel {
@@ -93,9 +94,9 @@ LRESULT OnSetText(HWND window, LPARAM text) {
     return result;
 }
 
-LRESULT OnPaint(HWND window) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
+LRESULT OnPaint(HWND window, WPARAM given) {
+    PaintDC paint(window, given);
+    HDC dc = paint.get();
     if (dc == nullptr) {
         return 0;
     }
@@ -111,7 +112,6 @@ LRESULT OnPaint(HWND window) {
     if (previousFont != nullptr) {
         SelectObject(dc, previousFont);
     }
-    EndPaint(window, &ps);
     return 0;
 }
 
@@ -167,7 +167,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETTEXT:
         return GetCaptionText(window, wParam, lParam);
     case WM_PAINT:
-        return OnPaint(window);
+        return OnPaint(window, wParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     case WM_SETFONT:
         return OnSetFont(window, wParam, lParam);
     case WM_NCDESTROY:
