@@ -4,6 +4,7 @@
 
 #include "controls/pageswitcher/pageswitcher_data.h"
 #include "core/library.h"
+#include "core/paint_dc.h"
 
 namespace quorl::pageswitcher {
 
@@ -447,11 +448,10 @@ void OnSize(HWND window, ControlBlock* block, LPARAM size) {
     LayoutTabs(window, *block);
 }
 
-void OnPaint(HWND window, ControlBlock* block) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    Paint(dc, block);
-    EndPaint(window, &ps);
+void OnPaint(HWND window, WPARAM given, const ControlBlock* block) {
+    if (PaintDC dc(window, given); dc) {
+        Paint(dc.get(), block);
+    }
 }
 
 void OnEraseBackground(HWND window, HDC dc) {
@@ -516,8 +516,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         OnSize(window, block.get(), lParam);
         break;
     case WM_PAINT:
-        OnPaint(window, block.get());
+        OnPaint(window, wParam, block.get());
         return 0;
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     case WM_ERASEBKGND:
         OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
         break;
@@ -544,7 +546,7 @@ void RememberAtom(ATOM registered) {
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof existing;
     const auto found =
-        static_cast<ATOM>(GetClassInfoExA(g_library.instance, GSEITE_CLASS, &existing));
+        static_cast<ATOM>(GetClassInfoExA(g_library.instance, GSEITE_CLASSA, &existing));
     if (found != 0) {
         g_atom = found;
     }
@@ -552,7 +554,7 @@ void RememberAtom(ATOM registered) {
 
 } // namespace
 
-const ClassDescriptor kClass = {.name = GSEITE_CLASS,
+const ClassDescriptor kClass = {.name = GSEITE_CLASSA,
                                 .style = kRedrawOnResize,
                                 .extraBytes = sizeof(WindowLongs),
                                 .background = NoBrush,

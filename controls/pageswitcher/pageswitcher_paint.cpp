@@ -133,7 +133,7 @@ HWND CreateTab(HINSTANCE module, const ControlBlock& block, HWND switcher, const
                const char* caption, int slot) {
     CheckTabParams params = {switcher, name};
     HWND tab = CreateWindowExA(
-        kTabExStyle, QUCHECK_CLASS, caption, slot == 0 ? kFirstTabStyle : kLaterTabStyle, 0, 0,
+        kTabExStyle, QUCHECK_CLASSA, caption, slot == 0 ? kFirstTabStyle : kLaterTabStyle, 0, 0,
         kTabCreationSize, kTabCreationSize, GetParent(switcher),
         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kTabId)), module, &params);
     if (tab == nullptr) {

@@ -75,7 +75,7 @@ protected:
 
     HWND Switcher(const char* pages, DWORD style = 0, RECT at = {0, 0, 300, 200},
                   int id = kSwitcherId) {
-        HWND switcher = CreateWindowExA(0, GSEITE_CLASS, pages, WS_CHILD | WS_VISIBLE | style,
+        HWND switcher = CreateWindowExA(0, GSEITE_CLASSA, pages, WS_CHILD | WS_VISIBLE | style,
                                         at.left, at.top, at.right - at.left, at.bottom - at.top,
                                         dialog_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                         GetModuleHandleA(nullptr), nullptr);
@@ -487,8 +487,20 @@ TEST_P(PageSwitcherPixels, TabRowAndFrame) {
     HWND s = Switcher("ADRESSE+KONTO+NOTIZ");
     SendMessageA(s, GSM_SELECTPAGE, 0, 1);
     UpdateWindow(dialog_);
-    EXPECT_EQ(ClientPixel(dialog_, GetParam().x, GetParam().y), GetParam().colour)
-        << GetParam().x << "," << GetParam().y;
+    const Pixel& p = GetParam();
+    EXPECT_EQ(ClientPixel(dialog_, p.x, p.y), p.colour) << p.x << "," << p.y;
+
+    // The same picture printed into a context of the caller's.
+    HDC screen = GetDC(s);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateCompatibleBitmap(screen, 300, 200);
+    ReleaseDC(s, screen);
+    HGDIOBJ old = SelectObject(memory, picture);
+    SendMessageA(s, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    EXPECT_EQ(GetPixel(memory, p.x, p.y), p.colour) << "printed " << p.x << "," << p.y;
+    SelectObject(memory, old);
+    DeleteObject(picture);
+    DeleteDC(memory);
 }
 
 INSTANTIATE_TEST_SUITE_P(Row, PageSwitcherPixels,
