@@ -216,9 +216,39 @@ typedef struct CheckTabParams {
 #define GSEITE_CLASSW L"GSEITE"
 #define GSEITE_CLASS  QUORL_NAME_AW(GSEITE_CLASS)
 
+/* A page argument (lParam of the page messages, GSPAGEHOOK.page) is a page
+ * index when it is below 0x10000, otherwise a pointer to a page name: the
+ * template name under which the page was added, compared case-sensitively
+ * over 13 characters. */
+#define GSM_ADDPAGES                                                                               \
+    (WM_USER + 11)                    /* wParam: module of the templates; lParam: names            \
+                                         joined by "+". Result: the number of names */
+#define GSM_SELECTPAGE (WM_USER + 12) /* lParam: page argument */
+#define GSM_GETCURPAGE                                                                             \
+    (WM_USER + 13)                      /* wParam: buffer size, lParam: buffer for the             \
+                                           name, or 0. Result: index, -1 = none */
+#define GSM_REMOVEPAGE   (WM_USER + 14) /* lParam: page argument */
+#define GSM_GETPAGECOUNT (WM_USER + 15) /* result: number of pages */
 /* Sent to the switcher by a tab it owns when the tab is activated.
  * wParam: the tab window; lParam: low 16 bits of the tab window handle. */
 #define GSM_TABACTIVATED (WM_USER + 0x141)
+#define GSM_SETPAGEHOOK  (WM_USER + 0x142) /* lParam: GSPAGEHOOK*, copied */
+
+/* Notification codes (high word of wParam of WM_COMMAND to the parent;
+ * lParam is a number, not a window). */
+#define GSN_PAGECHANGED 0x0F /* lParam: index of the page now shown */
+#define GSN_PAGEADDED   0x10 /* lParam: index of the new page */
+#define GSN_PAGEREMOVED 0x11 /* lParam: number of the page's controls destroyed */
+
+/* A page hook sees every message of the hooked dialog (GSS_HOOKDIALOG)
+ * before the dialog does, while its page exists; a result other than 0
+ * ends the message there. Before each call the switcher's window long
+ * GSWL_HOOKDATA holds hookData. */
+typedef struct GSPAGEHOOK {
+    WNDPROC hookProc;
+    LONG_PTR hookData;
+    LPARAM page; /* page argument; 0 is refused */
+} GSPAGEHOOK;
 
 #define GSWL_BLOCK    4                                /* control block (pointer-sized) */
 #define GSWL_OLDPROC  (GSWL_BLOCK + QUORL_WL_HANDLE)   /* the hooked dialog's previous procedure */
