@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Every public name of the headers (macros, types, functions, record
-fields) appears in docs/reference.md as `code`.
+fields) appears in docs/reference.md as `code`, and every name the reference
+writes as `code` in the headers' style of a public name exists in a header.
 
 Usage: reference_names_test.py SOURCE_DIR"""
 import os
@@ -55,6 +56,13 @@ class ReferenceNames(unittest.TestCase):
         words = {w for q in quoted for w in re.findall(r"\w+", q)}
         missing = sorted(header_names() - words)
         self.assertEqual(missing, [], "names of the headers missing from docs/reference.md")
+
+    def test_every_documented_name_exists(self):
+        names = header_names()
+        quoted = set(re.findall(r"`(\w+)`", reference_text()))
+        styled = {q for q in quoted if re.fullmatch(r"[A-Z][A-Z0-9]*_[A-Z0-9_]+[AW]?", q)}
+        unknown = sorted(q for q in styled - names if not SYSTEM.match(q))
+        self.assertEqual(unknown, [], "docs/reference.md names what no header defines")
 
 
 if __name__ == "__main__":
