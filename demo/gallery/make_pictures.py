@@ -37,11 +37,11 @@ def landscape(x, y):
 def tower(x, y):
     if y % 40 < 4:
         return (128, 0, 0)  # floors
-    if 20 <= x % 60 < 40 and 12 <= y % 40 < 30:
+    if 15 <= x % 50 < 35 and 12 <= y % 40 < 30:
         return (255, 255, 160)  # windows
     return (200, 120, 80)
 
 
 out = sys.argv[1]
 write_bmp(f"{out}/landscape.bmp", 320, 200, landscape)
-write_bmp(f"{out}/tower.bmp", 120, 400, tower)
+write_bmp(f"{out}/tower.bmp", 100, 400, tower)
