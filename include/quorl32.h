@@ -25,6 +25,17 @@
 extern "C" {
 #endif
 
+/* Names come in three forms, as the system's own control headers give
+ * them: NAMEA (char), NAMEW (wide) and NAME, which follows UNICODE. The
+ * controls themselves are ANSI windows; a Unicode program names them with
+ * the W or TCHAR form and the window manager converts texts at the
+ * boundary. */
+#ifdef UNICODE
+#define QUORL_NAME_AW(name) name##W
+#else
+#define QUORL_NAME_AW(name) name##A
+#endif
+
 /* Sizes of the two kinds of window-long slot. */
 #define QUORL_WL_NUMBER ((int)sizeof(LONG))
 #define QUORL_WL_HANDLE ((int)sizeof(LONG_PTR))
@@ -66,9 +77,15 @@ typedef BOOL(WINAPI* QUORL_DLLMAIN_PROC)(HINSTANCE instance, DWORD reason, LPVOI
 #define QUORL_ORD_ADDNDAYS          15
 
 /* Profile section and keys the library reads from WIN.INI. */
-#define QUORL_PROFILE_SECTION  "Vemto"
-#define QUORL_PROFILE_FONT     "Quorlfont" /* "face,points,weight", default "Modern,8,500" */
-#define QUORL_PROFILE_HOLIDAYS "FreiTage"
+#define QUORL_PROFILE_SECTIONA  "Vemto"
+#define QUORL_PROFILE_SECTIONW  L"Vemto"
+#define QUORL_PROFILE_SECTION   QUORL_NAME_AW(QUORL_PROFILE_SECTION)
+#define QUORL_PROFILE_FONTA     "Quorlfont" /* "face,points,weight", default "Modern,8,500" */
+#define QUORL_PROFILE_FONTW     L"Quorlfont"
+#define QUORL_PROFILE_FONT      QUORL_NAME_AW(QUORL_PROFILE_FONT)
+#define QUORL_PROFILE_HOLIDAYSA "FreiTage"
+#define QUORL_PROFILE_HOLIDAYSW L"FreiTage"
+#define QUORL_PROFILE_HOLIDAYS  QUORL_NAME_AW(QUORL_PROFILE_HOLIDAYS)
 
 /* ---------------------------------------------------------------------
  * Registered messages (RegisterWindowMessageA with these names)
@@ -76,13 +93,19 @@ typedef BOOL(WINAPI* QUORL_DLLMAIN_PROC)(HINSTANCE instance, DWORD reason, LPVOI
 
 /* wParam: buffer size in bytes, lParam: buffer. Asks a control for the
  * field name that followed the comma in its creation text. */
-#define BWM_GETFIELDNAME_NAME "BWM_GETFIELDNAME"
+#define BWM_GETFIELDNAME_NAMEA "BWM_GETFIELDNAME"
+#define BWM_GETFIELDNAME_NAMEW L"BWM_GETFIELDNAME"
+#define BWM_GETFIELDNAME_NAME  QUORL_NAME_AW(BWM_GETFIELDNAME_NAME)
 /* Sent by the graphic buttons to their parent on every focus change.
  * wParam: control id; LOWORD(lParam): low 16 bits of the button's window
  * handle; HIWORD(lParam): WM_SETFOCUS or WM_KILLFOCUS. */
-#define BWM_FOCUSNOTIFY_NAME "BWM_FOCUSNOTIFY"
+#define BWM_FOCUSNOTIFY_NAMEA "BWM_FOCUSNOTIFY"
+#define BWM_FOCUSNOTIFY_NAMEW L"BWM_FOCUSNOTIFY"
+#define BWM_FOCUSNOTIFY_NAME  QUORL_NAME_AW(BWM_FOCUSNOTIFY_NAME)
 /* wParam: device context; asks a check button to draw itself into it. */
-#define BWM_PAINTDC_NAME "BWM_PAINTDC"
+#define BWM_PAINTDC_NAMEA "BWM_PAINTDC"
+#define BWM_PAINTDC_NAMEW L"BWM_PAINTDC"
+#define BWM_PAINTDC_NAME  QUORL_NAME_AW(BWM_PAINTDC_NAME)
 
 /* ---------------------------------------------------------------------
  * Palette bitmap loading (ordinal 12)
@@ -98,7 +121,9 @@ QUORL32_API BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITM
 /* ---------------------------------------------------------------------
  * Graphic push button, class "QUORL"
  * ------------------------------------------------------------------ */
-#define QUORL_CLASS "QUORL"
+#define QUORL_CLASSA "QUORL"
+#define QUORL_CLASSW L"QUORL"
+#define QUORL_CLASS  QUORL_NAME_AW(QUORL_CLASS)
 
 #define QBWL_STATE 4                              /* control state word (QSTATE_* and QBSTATE_*) */
 #define QBWL_DATA  (QBWL_STATE + QUORL_WL_NUMBER) /* local memory block (pointer-sized) */
@@ -143,7 +168,9 @@ QUORL32_API BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITM
 /* ---------------------------------------------------------------------
  * Graphic check box and radio button, class "QUCHECK"
  * ------------------------------------------------------------------ */
-#define QUCHECK_CLASS "QUCHECK"
+#define QUCHECK_CLASSA "QUCHECK"
+#define QUCHECK_CLASSW L"QUCHECK"
+#define QUCHECK_CLASS  QUORL_NAME_AW(QUCHECK_CLASS)
 
 #define QCWL_STATE 4                              /* control state word (QSTATE_* and QCSTATE_*) */
 #define QCWL_DATA  (QCWL_STATE + QUORL_WL_NUMBER) /* local memory block (pointer-sized) */
@@ -159,7 +186,9 @@ typedef struct CheckTabParams {
 /* ---------------------------------------------------------------------
  * Progress gauge, class "GAUGE"
  * ------------------------------------------------------------------ */
-#define GAUGE_CLASS "GAUGE"
+#define GAUGE_CLASSA "GAUGE"
+#define GAUGE_CLASSW L"GAUGE"
+#define GAUGE_CLASS  QUORL_NAME_AW(GAUGE_CLASS)
 
 #define GAUGEWL_RANGE 0                                 /* position that means 100 % */
 #define GAUGEWL_POS   (GAUGEWL_RANGE + QUORL_WL_NUMBER) /* current position */
@@ -173,7 +202,9 @@ typedef struct CheckTabParams {
 /* ---------------------------------------------------------------------
  * Text label, class "GTEXT"
  * ------------------------------------------------------------------ */
-#define GTEXT_CLASS "GTEXT"
+#define GTEXT_CLASSA "GTEXT"
+#define GTEXT_CLASSW L"GTEXT"
+#define GTEXT_CLASS  QUORL_NAME_AW(GTEXT_CLASS)
 
 #define GTWL_FONT      0 /* font for the text, not owned (pointer-sized) */
 #define GTWL_FIELDNAME (GTWL_FONT + QUORL_WL_HANDLE) /* field-name block or 0 (pointer-sized) */
@@ -181,11 +212,43 @@ typedef struct CheckTabParams {
 /* ---------------------------------------------------------------------
  * Page switcher, class "GSEITE"
  * ------------------------------------------------------------------ */
-#define GSEITE_CLASS "GSEITE"
+#define GSEITE_CLASSA "GSEITE"
+#define GSEITE_CLASSW L"GSEITE"
+#define GSEITE_CLASS  QUORL_NAME_AW(GSEITE_CLASS)
 
+/* A page argument (lParam of the page messages, GSPAGEHOOK.page) is a page
+ * index when it is below 0x10000, otherwise a pointer to a page name: the
+ * template name under which the page was added, compared case-sensitively
+ * over 13 characters. */
+#define GSM_ADDPAGES                                                                               \
+    (WM_USER + 11)                    /* wParam: module of the templates; lParam: names            \
+                                         joined by "+". Result: the number of names */
+#define GSM_SELECTPAGE (WM_USER + 12) /* lParam: page argument */
+#define GSM_GETCURPAGE                                                                             \
+    (WM_USER + 13)                      /* wParam: buffer size, lParam: buffer for the             \
+                                           name, or 0. Result: index, -1 = none */
+#define GSM_REMOVEPAGE   (WM_USER + 14) /* lParam: page argument */
+#define GSM_GETPAGECOUNT (WM_USER + 15) /* result: number of pages */
 /* Sent to the switcher by a tab it owns when the tab is activated.
  * wParam: the tab window; lParam: low 16 bits of the tab window handle. */
 #define GSM_TABACTIVATED (WM_USER + 0x141)
+#define GSM_SETPAGEHOOK  (WM_USER + 0x142) /* lParam: GSPAGEHOOK*, copied */
+
+/* Notification codes (high word of wParam of WM_COMMAND to the parent;
+ * lParam is a number, not a window). */
+#define GSN_PAGECHANGED 0x0F /* lParam: index of the page now shown */
+#define GSN_PAGEADDED   0x10 /* lParam: index of the new page */
+#define GSN_PAGEREMOVED 0x11 /* lParam: number of the page's controls destroyed */
+
+/* A page hook sees every message of the hooked dialog (GSS_HOOKDIALOG)
+ * before the dialog does, while its page exists; a result other than 0
+ * ends the message there. Before each call the switcher's window long
+ * GSWL_HOOKDATA holds hookData. */
+typedef struct GSPAGEHOOK {
+    WNDPROC hookProc;
+    LONG_PTR hookData;
+    LPARAM page; /* page argument; 0 is refused */
+} GSPAGEHOOK;
 
 #define GSWL_BLOCK    4                                /* control block (pointer-sized) */
 #define GSWL_OLDPROC  (GSWL_BLOCK + QUORL_WL_HANDLE)   /* the hooked dialog's previous procedure */
@@ -194,7 +257,9 @@ typedef struct CheckTabParams {
 /* ---------------------------------------------------------------------
  * Dialog frame, class "BORDLGPLAGIAT"
  * ------------------------------------------------------------------ */
-#define BORDLGPLAGIAT_CLASS "BORDLGPLAGIAT"
+#define BORDLGPLAGIAT_CLASSA "BORDLGPLAGIAT"
+#define BORDLGPLAGIAT_CLASSW L"BORDLGPLAGIAT"
+#define BORDLGPLAGIAT_CLASS  QUORL_NAME_AW(BORDLGPLAGIAT_CLASS)
 
 /* The dialog manager owns the first bytes of a dialog's extra bytes: 30 on
  * 32-bit Windows, 48 on 64-bit Windows (it keeps a pointer at offset 24
@@ -204,30 +269,98 @@ typedef struct CheckTabParams {
 #define BDWL_ICON                  (BDWL_BRUSH + QUORL_WL_HANDLE) /* icon drawn while minimised, 0 = none */
 #define BDWL_USER                  (BDWL_ICON + QUORL_WL_HANDLE) /* the application's own value */
 
+/* Private messages. The setters reach the dialog procedure too; the getters
+ * are answered by the frame alone. Handles and the value are kept whole. */
+#define BDM_SETBRUSH    0x7549 /* wParam: background brush, 0 = light grey; repaints */
+#define BDM_GETBRUSH    0x754A
+#define BDM_SETICON     0x754B /* wParam: icon drawn while minimised, 0 = none */
+#define BDM_GETICON     0x754C
+#define BDM_SETUSERDATA 0x754D /* lParam: the application's value */
+#define BDM_GETUSERDATA 0x754E
+
 /* ---------------------------------------------------------------------
  * Status bar, classes "QuStsb" and "QuStsf" (ordinals 7 to 11)
  * ------------------------------------------------------------------ */
-#define QUSTSB_CLASS "QuStsb"
-#define QUSTSF_CLASS "QuStsf"
+#define QUSTSB_CLASSA "QuStsb"
+#define QUSTSB_CLASSW L"QuStsb"
+#define QUSTSB_CLASS  QUORL_NAME_AW(QUSTSB_CLASS)
+#define QUSTSF_CLASSA "QuStsf"
+#define QUSTSF_CLASSW L"QuStsf"
+#define QUSTSF_CLASS  QUORL_NAME_AW(QUSTSF_CLASS)
 
 #define STSFWL_MINWIDTH 0                                   /* minimum width in pixels */
 #define STSFWL_MAXWIDTH (STSFWL_MINWIDTH + QUORL_WL_NUMBER) /* maximum width, 0 = none */
 #define STSFWL_WIDTH    (STSFWL_MAXWIDTH + QUORL_WL_NUMBER) /* current width, set by the bar */
 
+/* Read and write a field's width slots. wParam: STSFWL_MINWIDTH,
+ * STSFWL_MAXWIDTH or STSFWL_WIDTH (any other index answers 0 and changes
+ * nothing); lParam: the new value. Both return the slot's value. */
+#define STSF_GETLONG 0x08CE
+#define STSF_SETLONG 0x08CF
+
+/* StsbAutoInfo's bar on a dialog: the bar, its help-text field (50 to 1000
+ * pixels) and clock field (90 pixels), and the clock's timer on the dialog. */
+#define STSB_AUTO_BAR   160
+#define STSB_AUTO_HELP  161
+#define STSB_AUTO_CLOCK 162
+#define STSB_AUTO_TIMER 160
+
+/* A field text that starts with "!" shows the rest in dark red, one that
+ * starts with "?" in dark green. */
+
+/* Creates a bar (a bordered child at 0, 0 of size 0); null on failure. */
 QUORL32_API HWND WINAPI StsbCreate(HWND parent, HINSTANCE instance, int id);
+/* Places the bar along the bottom of the parent's client area, its lower
+ * border line just below it; a null bar moves nothing. Always TRUE. */
 QUORL32_API BOOL WINAPI StsbAdjust(HWND parent, HWND bar);
+/* Adds a field. A negative width counts characters of the status font. A
+ * maximum above the minimum lets the field grow into free room; a minimum
+ * with maximum 0 fills what is left. The field is placed at the bar's next
+ * WM_SIZE (StsbAdjust). Null on failure. */
 QUORL32_API HWND WINAPI StsbAddField(HWND bar, HINSTANCE instance, int id, int minWidth,
                                      int maxWidth, LONG reserved);
+/* Client height of a window (normally the bar); 0 when it cannot be read. */
 QUORL32_API int WINAPI StsbGetHeight(HWND window);
+/* Call from a dialog procedure with every message, before handling it: at
+ * WM_INITDIALOG it adds the bar STSB_AUTO_BAR with a help field and a
+ * local-time clock, then shows the help strings (string resources of the
+ * dialog's module, by menu item or control id) of highlighted menu items,
+ * commands and focus changes (BWM_FOCUSNOTIFY). Grayed menu items get
+ * " (nicht verfügbar)" (code page 1252) appended. */
 QUORL32_API LRESULT WINAPI StsbAutoInfo(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 /* ---------------------------------------------------------------------
  * Schedule control, class "GSHED"
  * ------------------------------------------------------------------ */
-#define GSHED_CLASS "GSHED"
+#define GSHED_CLASSA "GSHED"
+#define GSHED_CLASSW L"GSHED"
+#define GSHED_CLASS  QUORL_NAME_AW(GSHED_CLASS)
 
 #define GSHWL_BLOCK 0                               /* schedule state block (pointer-sized) */
 #define GSHWL_FOCUS (GSHWL_BLOCK + QUORL_WL_HANDLE) /* 1 while the control has the focus */
+
+/* Messages. A valid date has a month 1 to 12, a year QUORL_FIRST_YEAR to
+ * QUORL_LAST_YEAR and a day 1 to the length of its month.
+ * GSHM_GETDATE  lParam: DateRec* holding a valid date; 1 and the control's
+ *               date, 0 (record untouched) otherwise.
+ * GSHM_SETDATE  lParam: const DateRec*; 1 when valid and taken, else 0.
+ * GSHM_SETMARKS lParam: mark text such as "4.12.1995-6.12.1995, 24.12"; the
+ *               bars stay until the next month change; 0.
+ * GSHM_REFRESH  wParam: erase on repaint; lParam: -1 keeps the holiday list,
+ *               anything else reads it again from the profile; 0. */
+#define GSHM_GETDATE  (WM_USER + 1)
+#define GSHM_SETDATE  (WM_USER + 2)
+#define GSHM_SETMARKS (WM_USER + 3)
+#define GSHM_REFRESH  (WM_USER + 6)
+
+/* Notification codes: WM_COMMAND, high word of wParam; lParam the control.
+ * GSHN_DAYCHANGED also ends every successful GSHM_GETDATE and GSHM_SETDATE;
+ * after GSHN_MONTHCHANGED the marks are gone and may be sent again. */
+#define GSHN_DAYCHANGED   5
+#define GSHN_MONTHCHANGED 6
+#define GSHN_DATECHOSEN   7 /* space bar or double-click on a day */
+#define GSHN_SETFOCUS     0x0100
+#define GSHN_KILLFOCUS    0x0200
 
 /* ---------------------------------------------------------------------
  * Dates (ordinals 13 to 15)
