@@ -147,14 +147,15 @@ void LoadMarks(HWND window, const CREATESTRUCTA& create, CheckButtonData& data) 
     }
 }
 
-// In tab mode the four fields share one bitmap: each is deleted once.
+// In tab mode the four fields share one bitmap: each is deleted once. The
+// library's shared marks stay for the other controls.
 void DeleteMarks(CheckButtonData& data) {
     for (int i = 0; i < kMarkCount; ++i) {
         bool earlier = false;
         for (int j = 0; j < i; ++j) {
             earlier = earlier || data.marks[j] == data.marks[i];
         }
-        if (data.marks[i] != nullptr && !earlier) {
+        if (data.marks[i] != nullptr && !earlier && !IsSharedMark(data.marks[i])) {
             DeleteObject(data.marks[i]);
         }
         data.marks[i] = nullptr;
@@ -193,24 +194,6 @@ LRESULT OnPaint(HWND window, const CheckButtonData* data, WPARAM given) {
     return 0;
 }
 
-<<<<<<< HEAD
-=======
-// In tab mode the four fields share one bitmap: each is deleted once. The
-// library's shared marks stay for the other controls.
-void DeleteMarks(CheckButtonData& data) {
-    for (int i = 0; i < kMarkCount; ++i) {
-        bool earlier = false;
-        for (int j = 0; j < i; ++j) {
-            earlier = earlier || data.marks[j] == data.marks[i];
-        }
-        if (data.marks[i] != nullptr && !earlier && !IsSharedMark(data.marks[i])) {
-            DeleteObject(data.marks[i]);
-        }
-        data.marks[i] = nullptr;
-    }
-}
-
->>>>>>> main
 LRESULT OnNcDestroy(HWND window, Block& block, WPARAM wParam, LPARAM lParam) {
     Release(window, block);
     return DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);

@@ -25,6 +25,8 @@ const RecreateCase kCases[] = {
     {QUCHECK_CLASS, "Knopf", QCS_RADIOBUTTON, 21, nullptr},
     {GTEXT_CLASS, ",NAME", 0, 22, "NAME"},
     {GAUGE_CLASS, "Fortschritt", 0, 23, nullptr},
+    {GSHED_CLASSA, ",DATUM", 0, 24, "DATUM"},
+    {GSEITE_CLASSA, "", 0, 25, nullptr},
 };
 
 class Recreate : public quorl_test::ControlTest,

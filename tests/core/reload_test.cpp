@@ -39,7 +39,7 @@ TEST(Reload, UnloadTakesTheClassesAndTheNextLoadBringsThemBack) {
     for (const char* name : kClasses) {
         EXPECT_TRUE(ClassExists(name)) << name;
     }
-    EXPECT_TRUE(ControlWorks(QUORL_CLASS));
+    EXPECT_TRUE(ControlWorks(QUORL_CLASSA));
     ASSERT_TRUE(FreeLibrary(first));
     for (const char* name : kClasses) {
         EXPECT_FALSE(ClassExists(name)) << name;
