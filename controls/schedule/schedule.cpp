@@ -105,25 +105,32 @@ void MonthChange(HWND window, ScheduleBlock& block) {
     Notify(window, block, GSHN_MONTHCHANGED);
 }
 
+void TellNewDate(HWND window) {
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, window);
+}
+
 // After the date moved: a month change, or a day change when only the day
-// differs. False when the date stayed as it was.
+// differs; screen readers hear of a new value (the date) and name (the
+// focused day). False when the date stayed as it was.
 bool DateMoved(HWND window, ScheduleBlock& block, const DateRec& before) {
     if (before.month != block.grid.date.month || before.year != block.grid.date.year) {
         MonthChange(window, block);
-        return true;
-    }
-    if (before.day != block.grid.date.day) {
+    } else if (before.day != block.grid.date.day) {
         Notify(window, block, GSHN_DAYCHANGED);
-        return true;
+    } else {
+        return false;
     }
-    return false;
+    TellNewDate(window);
+    return true;
 }
 
-// A screen reader hears of a new date as a new value and a new focused day.
-void TellDateChange(HWND window, const DateRec& before, const DateRec& after) {
-    if (!SameDate(before, after)) {
-        NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
-        NotifyAccessible(EVENT_OBJECT_NAMECHANGE, window);
+// A month change by key, box or double-click, which also runs when the
+// date stayed (Page Up in the last December); readers hear only of a new date.
+void MonthChangeFrom(HWND window, ScheduleBlock& block, const DateRec& before) {
+    MonthChange(window, block);
+    if (!SameDate(before, block.grid.date)) {
+        TellNewDate(window);
     }
 }
 
@@ -197,7 +204,24 @@ void CreateBoxes(HWND window, HINSTANCE instance, ScheduleBlock& block) {
     MeasureBoxHeight(block);
 }
 
-void OnCreate(HWND window, const CREATESTRUCTA& create) {
+// What a creation made: the two boxes and the block. Released at
+// destruction, and by a repeated WM_CREATE before it makes them again.
+void Release(HWND window, Block& block) {
+    if (block) {
+        HWND boxes[] = {block->monthBox, block->yearBox};
+        block->monthBox = block->yearBox = nullptr;
+        for (HWND box : boxes) {
+            if (box != nullptr) {
+                DestroyWindow(box);
+            }
+        }
+    }
+    block.Unlock();
+    Block::Destroy(window, GSHWL_BLOCK);
+}
+
+void OnCreate(HWND window, Block& earlier, const CREATESTRUCTA& create) {
+    Release(window, earlier);
     if (Block::Create(window, GSHWL_BLOCK) == nullptr) {
         return; // the control lives on without state
     }
@@ -248,9 +272,6 @@ void OnFocus(HWND window, const ScheduleBlock* block, bool gained) {
     Invalidate(window);
     const LONG id = block != nullptr ? block->id : GetDlgCtrlID(window);
     Notify(window, GetParent(window), id, gained ? GSHN_SETFOCUS : GSHN_KILLFOCUS);
-    if (gained) {
-        NotifyAccessible(EVENT_OBJECT_FOCUS, window);
-    }
 }
 
 void OnSetFont(HWND window, ScheduleBlock* b, WPARAM font, LPARAM redraw) {
@@ -295,7 +316,7 @@ void OnSetText(HWND window, const ScheduleBlock* block, const char* text) {
 }
 
 LRESULT OnGetFieldName(const ScheduleBlock& block, WPARAM size, LPARAM buffer) {
-    CopyFieldName(block.fieldName, size, reinterpret_cast<char*>(buffer));
+    CopyFieldName(block.fieldName, static_cast<INT_PTR>(size), reinterpret_cast<char*>(buffer));
     return 1;
 }
 
@@ -319,7 +340,6 @@ LRESULT OnSetDate(HWND window, ScheduleBlock* b, const DateRec* date) {
     block.grid.date = *date;
     if (DateMoved(window, block, before)) {
         Invalidate(window);
-        TellDateChange(window, before, block.grid.date);
     }
     Notify(window, block, GSHN_DAYCHANGED); // also when nothing changed
     return 1;
@@ -412,14 +432,14 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
     case kPageUp:
     case kPageDown:
         StepMonth(date, key == kPageUp ? 1 : -1);
-        MonthChange(window, block); // also after a beep
+        MonthChangeFrom(window, block, before); // also after a beep
         break;
     case kEnd:
     case kHome:
         if (!StepYear(date, key == kHome ? 1 : -1)) {
             return true; // beeped at the last year: nothing to repaint
         }
-        MonthChange(window, block);
+        MonthChangeFrom(window, block, before);
         break;
     case kLeft:
         StepDays(window, block, -1);
@@ -441,13 +461,12 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
         return true;
     case kTodayKey:
         Today(&date);
-        MonthChange(window, block);
+        MonthChangeFrom(window, block, before);
         break;
     default:
         return false;
     }
     Invalidate(window);
-    TellDateChange(window, before, date);
     return true;
 }
 
@@ -465,10 +484,8 @@ void OnBoxSelection(HWND window, ScheduleBlock& block) {
     if (month != CB_ERR) {
         block.grid.date.month = static_cast<signed char>(1 + month);
     }
-    RebuildWithHolidays(block);
-    Notify(window, block, GSHN_MONTHCHANGED);
+    MonthChangeFrom(window, block, before); // the boxes already show the choice
     Invalidate(window);
-    TellDateChange(window, before, block.grid.date);
 }
 
 void OnCommand(HWND window, ScheduleBlock* block, WPARAM wParam) {
@@ -495,7 +512,6 @@ void OnButtonDown(HWND window, ScheduleBlock* b, LPARAM point) {
     }
     if (DateMoved(window, block, before)) {
         Invalidate(window);
-        TellDateChange(window, before, block.grid.date);
     }
     SetFocus(window);
 }
@@ -513,12 +529,11 @@ void OnDoubleClick(HWND window, ScheduleBlock* b, LPARAM point) {
         return;
     }
     if (result == PointResult::kOtherMonth) {
-        MonthChange(window, block);
+        MonthChangeFrom(window, block, before);
     } else {
         Notify(window, block, GSHN_DATECHOSEN);
     }
     Invalidate(window);
-    TellDateChange(window, before, block.grid.date);
     SetFocus(window);
 }
 
@@ -538,11 +553,11 @@ LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Block block(window, GSHWL_BLOCK); // none yet during WM_CREATE
+    Block block(window, GSHWL_BLOCK); // none yet at the first WM_CREATE
     ScheduleBlock* b = block.get();
     switch (message) {
     case WM_CREATE:
-        OnCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        OnCreate(window, block, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
         break;
     case WM_NCDESTROY:
         OnNcDestroy(window, block);
@@ -604,7 +619,15 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefControlProc(kClass, window, message, wParam, lParam);
 }
 
-// A month calendar is read as a table; its name is the focused day.
+// --- What screen readers hear ------------------------------------------------
+
+constexpr const char* kWeekdayNames[kDaysPerWeek] = {
+    "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
+constexpr char kSpokenDateFormat[] = "%02d.%02d.%d";
+constexpr char kSpokenDayFormat[] = "%s, %d. %s %d";
+constexpr int kSpokenTextSize = 64;
+
+// No calendar role is offered: the month grid is a table.
 LONG AccessibleRole(HWND) {
     return ROLE_SYSTEM_TABLE;
 }
@@ -613,14 +636,30 @@ LONG AccessibleState(HWND) {
     return STATE_SYSTEM_FOCUSABLE;
 }
 
+// The focused day: "Sonntag, 24. Dezember 1995".
 std::string AccessibleName(HWND window) {
-    const Block block(window, GSHWL_BLOCK);
-    return block ? SpokenDate(block->grid.date) : std::string();
+    Block block(window, GSHWL_BLOCK);
+    if (!block || !IsValidDate(block->grid.date)) {
+        return {};
+    }
+    const DateRec& date = block->grid.date;
+    const int weekday = WeekdayOf(date.day, date.month, date.year);
+    char text[kSpokenTextSize];
+    wsprintfA(text, kSpokenDayFormat, kWeekdayNames[weekday >= 0 ? weekday : 0], int{date.day},
+              kMonthNames[date.month - 1], int{date.year});
+    return text;
 }
 
+// The date: "24.12.1995".
 std::string AccessibleValue(HWND window) {
-    const Block block(window, GSHWL_BLOCK);
-    return block ? DateValueText(block->grid.date) : std::string();
+    Block block(window, GSHWL_BLOCK);
+    if (!block) {
+        return {};
+    }
+    const DateRec& date = block->grid.date;
+    char text[kSpokenTextSize];
+    wsprintfA(text, kSpokenDateFormat, int{date.day}, int{date.month}, int{date.year});
+    return text;
 }
 
 constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,

@@ -1,7 +1,6 @@
 #include "controls/schedule/schedule_grid.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <iterator>
 #include <cstdlib>
 #include <cstring>
@@ -41,11 +40,6 @@ constexpr int kHighWordShift = 16;
 // Days 1 to 9 with a leading blank, two characters per day from 0 on.
 constexpr char kDigitTable[] = "00 1 2 3 4 5 6 7 8 910111213141516171819202122232425262728293031-1";
 constexpr char kNoDigits[] = "  ";
-
-// Weekday names as spoken, by weekday number.
-constexpr const char* kWeekdayNames[kDaysPerWeek] = {
-    "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
-constexpr int kSpokenDateSize = 64;
 
 bool IsMonth(int month) {
     return month >= 1 && month <= kMonthsPerYear;
@@ -241,23 +235,6 @@ int ReadMarkText(const char* text, DateEntry* entries) {
     const int count = ParseDateItems(copy, entries, kMaxMarks);
     std::free(copy);
     return count;
-}
-
-std::string DateValueText(const DateRec& date) {
-    char text[kSpokenDateSize];
-    std::snprintf(text, sizeof text, "%d.%d.%d", int{date.day}, int{date.month}, int{date.year});
-    return text;
-}
-
-std::string SpokenDate(const DateRec& date) {
-    if (date.month < 1 || date.month > kMonthsPerYear) {
-        return DateValueText(date);
-    }
-    const int weekday = WeekdayOf(date.day, date.month, date.year);
-    char text[kSpokenDateSize];
-    std::snprintf(text, sizeof text, "%s, %d. %s %d", kWeekdayNames[weekday], int{date.day},
-                  kMonthNames[date.month - 1], int{date.year});
-    return text;
 }
 
 void FieldNameOf(const char* creationText, char* name) {

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "core/geometry.h"
 #include "dates/holidays.h"
@@ -136,13 +135,6 @@ constexpr int kMaxMarks = 7200;
 // the caller zeroes), working on a private copy; returns the number of
 // entries read, 0 for a null text or when no copy can be made.
 int ReadMarkText(const char* text, DateEntry* entries);
-
-// --- What a screen reader hears ------------------------------------------
-
-// The date as the control writes it without padding: "24.12.1995".
-std::string DateValueText(const DateRec& date);
-// The date spoken in full, in code page 1252: "Sonntag, 24. Dezember 1995".
-std::string SpokenDate(const DateRec& date);
 
 // --- Creation text --------------------------------------------------------
 
