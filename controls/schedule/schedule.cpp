@@ -586,8 +586,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 } // namespace
 
 const ClassDescriptor kClass = {
-    GSHED_CLASS, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush, WindowProc, nullptr,
-    nullptr,     nullptr,
+    GSHED_CLASSA, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush, WindowProc, nullptr,
+    nullptr,      nullptr,
 };
 
 } // namespace quorl::schedule
