@@ -123,9 +123,9 @@ Comparison DialogCreation(HWND host) {
     const auto peer = std::make_shared<const std::vector<unsigned char>>(HundredControls(false));
     static HWND made = nullptr;
     const auto create = [host](const std::vector<unsigned char>& bytes) {
-        made = CreateDialogIndirectParamA(
-            GetModuleHandleA(nullptr), reinterpret_cast<const DLGTEMPLATE*>(bytes.data()), host,
-            nullptr, 0);
+        made = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
+                                          reinterpret_cast<const DLGTEMPLATE*>(bytes.data()), host,
+                                          nullptr, 0);
     };
     const auto destroy = [] {
         DestroyWindow(made);

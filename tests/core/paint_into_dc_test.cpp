@@ -160,4 +160,36 @@ INSTANTIATE_TEST_SUITE_P(AllClasses, PaintIntoDC, ::testing::ValuesIn(kCases),
                              return std::string(info.param.name);
                          });
 
+// AnimateWindow and PrintWindow print a window before it is shown: a
+// hidden button still draws its caption with the mnemonic's underline.
+struct HiddenCase {
+    const char* name;
+    const char* className;
+    DWORD style;
+};
+
+class HiddenPrint : public ControlTest, public ::testing::WithParamInterface<HiddenCase> {};
+
+TEST_P(HiddenPrint, PrintsWhatItShowsOnceVisible) {
+    const HiddenCase& c = GetParam();
+    HWND control = parent_.child(c.className, "&Ja", c.style, 10, 10, 100, 30, 4711);
+    MemoryPicture hidden(control, kUnderneath);
+    SendMessageA(control, WM_PRINTCLIENT, hidden.wParam(), PRF_CLIENT | PRF_ERASEBKGND);
+    ShowWindow(control, SW_SHOWNA);
+    quorl_test::PumpMessages();
+    MemoryPicture shown(control, kUnderneath);
+    SendMessageA(control, WM_PRINTCLIENT, shown.wParam(), PRF_CLIENT | PRF_ERASEBKGND);
+    EXPECT_EQ(hidden.pixels(), shown.pixels());
+}
+
+const HiddenCase kHiddenCases[] = {
+    {"PushButton", QUORL_CLASS, QBS_SHAREDFONT},
+    {"CheckBox", QUCHECK_CLASS, QCS_AUTOCHECKBOX | QCS_SHAREDFONT},
+};
+
+INSTANTIATE_TEST_SUITE_P(Buttons, HiddenPrint, ::testing::ValuesIn(kHiddenCases),
+                         [](const ::testing::TestParamInfo<HiddenCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
 } // namespace
