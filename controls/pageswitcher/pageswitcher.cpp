@@ -3,6 +3,7 @@
 #include "controls/pageswitcher/pageswitcher.h"
 
 #include "controls/pageswitcher/pageswitcher_data.h"
+#include "core/accessible.h"
 #include "core/library.h"
 #include "core/paint_dc.h"
 
@@ -106,6 +107,7 @@ void SelectPage(HWND window, ControlBlock& block, int index) {
     }
     block.currentPage = index;
     ShowPage(block, index, true);
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
     if (old < 0) {
         return;
     }
@@ -193,6 +195,9 @@ void RemovePage(HWND window, ControlBlock& block, int index) {
         if (wasCurrent) {
             Notify(window, GSN_PAGECHANGED, next);
         }
+    }
+    if (wasCurrent || (old < 0 && block.currentPage >= 0)) {
+        NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
     }
     FitFirstTab(block);
     LayoutTabs(window, block);
@@ -533,7 +538,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     default:
         break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefControlProc(kClass, window, message, wParam, lParam);
 }
 
 // A failed registration (the class exists from an earlier initialisation)
@@ -552,6 +557,41 @@ void RememberAtom(ATOM registered) {
     }
 }
 
+LONG AccessibleRole(HWND) {
+    return ROLE_SYSTEM_PAGETABLIST;
+}
+
+// The window text lists the page templates, which no reader should speak.
+std::string AccessibleName(HWND) {
+    return {};
+}
+
+// The page shown, by its tab's caption, or else by its template name.
+std::string AccessibleValue(HWND window) {
+    Block block(window, GSWL_BLOCK);
+    if (!block || block->currentPage < 0) {
+        return {};
+    }
+    std::string caption = SpokenWindowText(block->tabs[block->currentPage]);
+    return caption.empty() ? block->names[block->currentPage] : caption;
+}
+
+int TabCount(HWND window) {
+    Block block(window, GSWL_BLOCK);
+    return block ? block->pageCount : 0;
+}
+
+HWND TabOf(HWND window, int index) {
+    Block block(window, GSWL_BLOCK);
+    return block && index >= 0 && index < block->pageCount ? block->tabs[index] : nullptr;
+}
+
+constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
+                                         .name = AccessibleName,
+                                         .value = AccessibleValue,
+                                         .childCount = TabCount,
+                                         .child = TabOf};
+
 } // namespace
 
 const ClassDescriptor kClass = {.name = GSEITE_CLASSA,
@@ -559,7 +599,8 @@ const ClassDescriptor kClass = {.name = GSEITE_CLASSA,
                                 .extraBytes = sizeof(WindowLongs),
                                 .background = NoBrush,
                                 .procedure = WindowProc,
-                                .registered = RememberAtom};
+                                .registered = RememberAtom,
+                                .accessible = &kAccessible};
 
 ATOM PropertyAtom() {
     return g_atom;

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "controls/schedule/schedule_block.h"
+#include "core/accessible.h"
 #include "core/library.h"
 #include "core/local_block.h"
 #include "core/paint_dc.h"
@@ -105,17 +106,19 @@ void MonthChange(HWND window, ScheduleBlock& block) {
 }
 
 // After the date moved: a month change, or a day change when only the day
-// differs. False when the date stayed as it was.
+// differs; screen readers hear of a new value (the date) and name (the
+// focused day). False when the date stayed as it was.
 bool DateMoved(HWND window, ScheduleBlock& block, const DateRec& before) {
     if (before.month != block.grid.date.month || before.year != block.grid.date.year) {
         MonthChange(window, block);
-        return true;
-    }
-    if (before.day != block.grid.date.day) {
+    } else if (before.day != block.grid.date.day) {
         Notify(window, block, GSHN_DAYCHANGED);
-        return true;
+    } else {
+        return false;
     }
-    return false;
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, window);
+    return true;
 }
 
 bool IsValidDate(const DateRec& date) {
@@ -514,7 +517,7 @@ LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (IsRegisteredMessage(g_library.msgGetFieldName, message) && block != nullptr) {
         return OnGetFieldName(*block, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefControlProc(kClass, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -584,11 +587,61 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// --- What screen readers hear ------------------------------------------------
+
+constexpr const char* kWeekdayNames[kDaysPerWeek] = {
+    "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
+constexpr char kSpokenDateFormat[] = "%02d.%02d.%d";
+constexpr char kSpokenDayFormat[] = "%s, %d. %s %d";
+constexpr int kSpokenTextSize = 64;
+
+// No calendar role is offered: the month grid is a table.
+LONG AccessibleRole(HWND) {
+    return ROLE_SYSTEM_TABLE;
+}
+
+LONG AccessibleState(HWND) {
+    return STATE_SYSTEM_FOCUSABLE;
+}
+
+// The focused day: "Sonntag, 24. Dezember 1995".
+std::string AccessibleName(HWND window) {
+    Block block(window, GSHWL_BLOCK);
+    if (!block || !IsValidDate(block->grid.date)) {
+        return {};
+    }
+    const DateRec& date = block->grid.date;
+    const int weekday = WeekdayOf(date.day, date.month, date.year);
+    char text[kSpokenTextSize];
+    wsprintfA(text, kSpokenDayFormat, kWeekdayNames[weekday >= 0 ? weekday : 0], int{date.day},
+              kMonthNames[date.month - 1], int{date.year});
+    return text;
+}
+
+// The date: "24.12.1995".
+std::string AccessibleValue(HWND window) {
+    Block block(window, GSHWL_BLOCK);
+    if (!block) {
+        return {};
+    }
+    const DateRec& date = block->grid.date;
+    char text[kSpokenTextSize];
+    wsprintfA(text, kSpokenDateFormat, int{date.day}, int{date.month}, int{date.year});
+    return text;
+}
+
+constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
+                                         .state = AccessibleState,
+                                         .name = AccessibleName,
+                                         .value = AccessibleValue};
+
 } // namespace
 
-const ClassDescriptor kClass = {
-    GSHED_CLASS, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush, WindowProc, nullptr,
-    nullptr,     nullptr,
-};
+const ClassDescriptor kClass = {.name = GSHED_CLASS,
+                                .style = kWithDoubleClicks,
+                                .extraBytes = sizeof(WindowLongs),
+                                .background = LightGreyBrush,
+                                .procedure = WindowProc,
+                                .accessible = &kAccessible};
 
 } // namespace quorl::schedule

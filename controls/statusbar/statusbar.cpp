@@ -62,10 +62,15 @@ const ClassDescriptor kBarClass = {.name = QUSTSB_CLASS,
                                    .background = ButtonFaceBrush,
                                    .procedure = BarWindowProc,
                                    .setup = CreateStatusFont,
-                                   .teardown = DeleteStatusFont};
+                                   .teardown = DeleteStatusFont,
+                                   .accessible = &kBarAccessible};
 
-const ClassDescriptor kFieldClass = {QUSTSF_CLASS, kRedrawOnResize, sizeof(FieldLongs),
-                                     ButtonFaceBrush, FieldWindowProc};
+const ClassDescriptor kFieldClass = {.name = QUSTSF_CLASS,
+                                     .style = kRedrawOnResize,
+                                     .extraBytes = sizeof(FieldLongs),
+                                     .background = ButtonFaceBrush,
+                                     .procedure = FieldWindowProc,
+                                     .accessible = &kFieldAccessible};
 
 } // namespace quorl::statusbar
 

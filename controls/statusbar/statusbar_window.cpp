@@ -3,6 +3,7 @@
 
 #include "controls/statusbar/statusbar.h"
 #include "controls/statusbar/statusbar_internal.h"
+#include "core/accessible.h"
 #include "core/paint_dc.h"
 
 namespace quorl::statusbar {
@@ -110,14 +111,16 @@ LRESULT OnSetLong(HWND field, WPARAM index, LPARAM value) {
 // Nothing changed, nothing repainted: a clock that sets its text every
 // second does not flicker. Bytes are compared as they are, so any change
 // of the text shows.
-void OnSetText(HWND field, LPARAM newText) {
+LRESULT OnSetText(HWND field, WPARAM wParam, LPARAM newText) {
     const char* text = newText != 0 ? reinterpret_cast<const char*>(newText) : "";
     char current[kFieldTextSize] = "";
     GetWindowTextA(field, current, sizeof current);
-    if (std::strcmp(current, text) == 0) {
-        return;
+    const LRESULT result = DefWindowProcA(field, WM_SETTEXT, wParam, newText);
+    if (std::strcmp(current, text) != 0) {
+        InvalidateRect(field, nullptr, TRUE);
+        NotifyAccessible(EVENT_OBJECT_NAMECHANGE, field);
     }
-    InvalidateRect(field, nullptr, TRUE);
+    return result;
 }
 
 COLORREF TextColourOf(TextColour colour) {
@@ -172,6 +175,37 @@ LRESULT OnPaint(HWND field, WPARAM given) {
 } // namespace
 } // namespace field
 
+// The bar is named by nothing (its window text is its class name); its
+// fields, its child windows, are its children. A field is named by its
+// text without the colour marker.
+namespace {
+
+LONG BarRole(HWND) {
+    return ROLE_SYSTEM_STATUSBAR;
+}
+
+std::string NoName(HWND) {
+    return {};
+}
+
+LONG FieldRole(HWND) {
+    return ROLE_SYSTEM_STATICTEXT;
+}
+
+LONG ReadOnly(HWND) {
+    return STATE_SYSTEM_READONLY;
+}
+
+std::string FieldName(HWND window) {
+    const std::string text = StoredWindowText(window);
+    return SplitMarker(text.c_str()).text;
+}
+
+} // namespace
+
+const AccessibleEntry kBarAccessible = {.role = BarRole, .state = ReadOnly, .name = NoName};
+const AccessibleEntry kFieldAccessible = {.role = FieldRole, .state = ReadOnly, .name = FieldName};
+
 LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
@@ -183,7 +217,7 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_PRINTCLIENT:
         return PrintClient(window, wParam, lParam);
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefControlProc(kBarClass, window, message, wParam, lParam);
     }
 }
 
@@ -194,14 +228,13 @@ LRESULT CALLBACK FieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case STSF_SETLONG:
         return field::OnSetLong(window, wParam, lParam);
     case WM_SETTEXT:
-        field::OnSetText(window, lParam);
-        return DefWindowProcA(window, message, wParam, lParam);
+        return field::OnSetText(window, wParam, lParam);
     case WM_PAINT:
         return field::OnPaint(window, wParam);
     case WM_PRINTCLIENT:
         return PrintClient(window, wParam, lParam);
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefControlProc(kFieldClass, window, message, wParam, lParam);
     }
 }
 
