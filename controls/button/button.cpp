@@ -123,7 +123,20 @@ UINT RealizeIn(HDC dc, HPALETTE palette, BOOL background) {
     return changed == GDI_ERROR ? 0 : changed;
 }
 
-LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
+// What the window owns: its picture and palette, its timer and its block.
+// Released at destruction, and by a repeated WM_CREATE before it makes
+// them again.
+void Release(HWND window, Block& block) {
+    if (block) {
+        DeletePicture(*block.get());
+    }
+    KillTimer(window, kAutoScrollTimer);
+    block.Unlock();
+    Block::Destroy(window, QBWL_DATA);
+}
+
+LRESULT OnCreate(HWND window, Block& earlier, const CREATESTRUCTA* create) {
+    Release(window, earlier);
     Block::Create(window, QBWL_DATA);
     Block block(window, QBWL_DATA);
     if (block) {
@@ -141,12 +154,7 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
 }
 
 LRESULT OnNcDestroy(HWND window, Block& block, WPARAM wParam, LPARAM lParam) {
-    if (block) {
-        DeletePicture(*block.get());
-    }
-    KillTimer(window, kAutoScrollTimer);
-    block.Unlock();
-    Block::Destroy(window, QBWL_DATA);
+    Release(window, block);
     return DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
 }
 
@@ -284,7 +292,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     ButtonBlock* record = block.get();
     switch (message) {
     case WM_CREATE:
-        return OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        return OnCreate(window, block, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_NCDESTROY:
         return OnNcDestroy(window, block, wParam, lParam);
     case WM_SIZE:

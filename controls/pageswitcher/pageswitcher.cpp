@@ -313,7 +313,25 @@ HINSTANCE TemplateModule(HWND window) {
     return module != nullptr ? module : GetModuleHandleA(nullptr);
 }
 
-LRESULT OnCreate(HWND window, const CREATESTRUCTA& create) {
+// A repeated WM_CREATE first releases what the earlier one made: its
+// pages with their controls and tabs, the dialog hook and the block.
+void ReleaseEarlier(HWND window, Block& block) {
+    if (block) {
+        const int count = block->pageCount;
+        block->pageCount = 0;
+        block->currentPage = kNoPage;
+        for (int i = 0; i < count; ++i) {
+            FreePage(block->pages[i], true);
+            DestroyWindow(block->tabs[i]);
+        }
+    }
+    UnhookDialog(window);
+    block.Unlock();
+    Block::Destroy(window, GSWL_BLOCK);
+}
+
+LRESULT OnCreate(HWND window, Block& earlier, const CREATESTRUCTA& create) {
+    ReleaseEarlier(window, earlier);
     if (Block::Create(window, GSWL_BLOCK) == nullptr) {
         return kFailCreation;
     }
@@ -489,10 +507,10 @@ LRESULT OnDestroy(HWND window, Block& block) {
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Block block(window, GSWL_BLOCK); // none yet at WM_CREATE
+    Block block(window, GSWL_BLOCK); // none yet at the first WM_CREATE
     switch (message) {
     case WM_CREATE:
-        return OnCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        return OnCreate(window, block, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case GSM_ADDPAGES:
         return OnAddPages(window, block.get(), reinterpret_cast<HINSTANCE>(wParam),
                           reinterpret_cast<const char*>(lParam));

@@ -191,7 +191,24 @@ void CreateBoxes(HWND window, HINSTANCE instance, ScheduleBlock& block) {
     MeasureBoxHeight(block);
 }
 
-void OnCreate(HWND window, const CREATESTRUCTA& create) {
+// What a creation made: the two boxes and the block. Released at
+// destruction, and by a repeated WM_CREATE before it makes them again.
+void Release(HWND window, Block& block) {
+    if (block) {
+        HWND boxes[] = {block->monthBox, block->yearBox};
+        block->monthBox = block->yearBox = nullptr;
+        for (HWND box : boxes) {
+            if (box != nullptr) {
+                DestroyWindow(box);
+            }
+        }
+    }
+    block.Unlock();
+    Block::Destroy(window, GSHWL_BLOCK);
+}
+
+void OnCreate(HWND window, Block& earlier, const CREATESTRUCTA& create) {
+    Release(window, earlier);
     if (Block::Create(window, GSHWL_BLOCK) == nullptr) {
         return; // the control lives on without state
     }
@@ -286,7 +303,7 @@ void OnSetText(HWND window, const ScheduleBlock* block, const char* text) {
 }
 
 LRESULT OnGetFieldName(const ScheduleBlock& block, WPARAM size, LPARAM buffer) {
-    CopyFieldName(block.fieldName, size, reinterpret_cast<char*>(buffer));
+    CopyFieldName(block.fieldName, static_cast<INT_PTR>(size), reinterpret_cast<char*>(buffer));
     return 1;
 }
 
@@ -521,11 +538,11 @@ LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Block block(window, GSHWL_BLOCK); // none yet during WM_CREATE
+    Block block(window, GSHWL_BLOCK); // none yet at the first WM_CREATE
     ScheduleBlock* b = block.get();
     switch (message) {
     case WM_CREATE:
-        OnCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        OnCreate(window, block, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
         break;
     case WM_NCDESTROY:
         OnNcDestroy(window, block);
