@@ -246,10 +246,8 @@ DWORD WINAPI ReadFromOtherThread(void* parameter) {
     return 0;
 }
 
-TEST_F(AccessibilityTest, ReaderInAnotherThreadNamesAndClicksTheButton) {
-    RemoteReader reader;
-    reader.window = Make(QUORL_CLASS, "&Fern", 0, kPlace, kId);
-    parent_.clear();
+// Runs the reader in its own thread while this one serves its calls.
+void ServeReader(RemoteReader& reader) {
     HANDLE thread = CreateThread(nullptr, 0, ReadFromOtherThread, &reader, 0, nullptr);
     ASSERT_NE(thread, nullptr);
     const DWORD start = GetTickCount();
@@ -258,11 +256,29 @@ TEST_F(AccessibilityTest, ReaderInAnotherThreadNamesAndClicksTheButton) {
         PumpMessages();
     }
     CloseHandle(thread);
+}
+
+TEST_F(AccessibilityTest, ReaderInAnotherThreadNamesAndClicksTheButton) {
+    RemoteReader reader;
+    reader.window = Make(QUORL_CLASS, "&Fern", 0, kPlace, kId);
+    parent_.clear();
+    ServeReader(reader);
     EXPECT_EQ(reader.name, L"Fern");
     EXPECT_EQ(reader.role, ROLE_SYSTEM_PUSHBUTTON);
     EXPECT_EQ(reader.action, S_OK);
     ASSERT_TRUE(PumpUntilCommand(parent_));
     EXPECT_EQ(parent_.messages()[0].wParam, MAKEWPARAM(kId, BN_CLICKED));
+}
+
+// Without an apartment on the window's thread the reader's calls would
+// come in on other threads: the system's plain object answers instead.
+TEST_F(AccessibilityTest, ThreadWithoutComLeavesTheSystemsObject) {
+    RemoteReader reader;
+    reader.window = Make(QUORL_CLASS, "Fern", 0, kPlace, kId);
+    CoUninitialize();
+    ServeReader(reader);
+    CoInitialize(nullptr);
+    EXPECT_EQ(reader.role, ROLE_SYSTEM_CLIENT);
 }
 
 // WinEvents of the client objects, as a screen reader hooks them out of
