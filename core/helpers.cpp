@@ -57,6 +57,15 @@ LRESULT GetCaptionText(HWND window, WPARAM size, LPARAM buffer) {
     return count;
 }
 
+int ReadCaption(HWND window, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) {
+        return 0;
+    }
+    buffer[0] = '\0';
+    return static_cast<int>(DefWindowProcA(window, WM_GETTEXT, static_cast<WPARAM>(size),
+                                           reinterpret_cast<LPARAM>(buffer)));
+}
+
 LRESULT SetCaptionText(HWND window, LPCSTR text) {
     // The default handling takes the text first: it copies it as the window
     // manager does, so a pointer that is no readable string fails there and

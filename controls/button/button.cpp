@@ -48,6 +48,17 @@ bool IsPaletteDisplay() {
     return palette;
 }
 
+constexpr int kModuleCount = sizeof(ControlModules::order) / sizeof(ControlModules::order[0]);
+
+bool SearchedBefore(const ControlModules& modules, int index) {
+    for (int i = 0; i < index; ++i) {
+        if (modules.order[i] == modules.order[index]) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Without a palette display a found picture is kept as a DIB section,
 // which paints several times faster than the device-dependent original.
 void KeepAsDibSection(ButtonBlock& block) {
@@ -66,8 +77,13 @@ void ChoosePicture(HWND window, ButtonBlock& block) {
     const PictureIds search = PictureSearchIds(id, paletteDisplay);
     const ControlModules modules = ControlModulesOf(window);
     for (int i = 0; i < search.count; ++i) {
-        for (HINSTANCE module : modules.order) {
-            if (module == nullptr) {
+        for (int m = 0; m < kModuleCount; ++m) {
+            HINSTANCE module = modules.order[m];
+            // A module without the picture (or searched already) is passed
+            // over before the loader looks for it twice.
+            if (module == nullptr || SearchedBefore(modules, m) ||
+                FindResourceA(module, MAKEINTRESOURCEA(search.ids[i]),
+                              reinterpret_cast<LPCSTR>(RT_BITMAP)) == nullptr) {
                 continue;
             }
             if (LoadBitmapPalette(module, MAKEINTRESOURCEA(search.ids[i]), &block.picture,
@@ -312,7 +328,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {.name = QUORL_CLASS,
+const ClassDescriptor kClass = {.name = QUORL_CLASSA,
                                 .style = kWithDoubleClicks,
                                 .extraBytes = sizeof(PushWindowLongs),
                                 .background = LightGreyBrush,
