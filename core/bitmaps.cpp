@@ -18,6 +18,13 @@ HINSTANCE InstanceOf(HWND window) {
                : nullptr;
 }
 
+HDC BlitSource() {
+    if (g_blitSource == nullptr) {
+        g_blitSource = CreateCompatibleDC(nullptr);
+    }
+    return g_blitSource;
+}
+
 } // namespace
 
 ControlModules ControlModulesOf(HWND control) {
@@ -61,6 +68,11 @@ HBITMAP CopyAsDibSection(HBITMAP source) {
     return copy;
 }
 
+bool IsPaletteDisplay() {
+    HDC screen = BlitSource();
+    return screen != nullptr && (GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0;
+}
+
 void DrawBitmap(HDC target, int x, int y, HBITMAP bitmap) {
     BITMAP size{};
     if (GetObjectA(bitmap, sizeof size, &size) == 0) {
@@ -69,10 +81,7 @@ void DrawBitmap(HDC target, int x, int y, HBITMAP bitmap) {
     // A fresh memory context costs several times the blit itself: screens
     // and pictures made for them share one; printers get their own.
     const bool forScreen = GetDeviceCaps(target, TECHNOLOGY) == DT_RASDISPLAY;
-    if (forScreen && g_blitSource == nullptr) {
-        g_blitSource = CreateCompatibleDC(nullptr);
-    }
-    HDC memory = forScreen ? g_blitSource : CreateCompatibleDC(target);
+    HDC memory = forScreen ? BlitSource() : CreateCompatibleDC(target);
     if (memory == nullptr) {
         return;
     }

@@ -28,6 +28,9 @@ HBITMAP CopyAsDibSection(HBITMAP source);
 // Copies a whole bitmap to (x, y) of a context (SRCCOPY) through a memory
 // context; cheap for a DIB section.
 void DrawBitmap(HDC target, int x, int y, HBITMAP bitmap);
+// True when the screen works with a palette (asked of the context that
+// DrawBitmap keeps, rather than of a new one at every button's creation).
+bool IsPaletteDisplay();
 // Deletes the memory context DrawBitmap keeps, with the shared objects.
 void ReleaseBlitSource();
 

@@ -41,13 +41,6 @@ void InvalidateAll(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
-bool IsPaletteDisplay() {
-    HDC probe = CreateCompatibleDC(nullptr);
-    const bool palette = (GetDeviceCaps(probe, RASTERCAPS) & RC_PALETTE) != 0;
-    DeleteDC(probe);
-    return palette;
-}
-
 constexpr int kModuleCount = sizeof(ControlModules::order) / sizeof(ControlModules::order[0]);
 
 bool SearchedBefore(const ControlModules& modules, int index) {
