@@ -68,6 +68,18 @@ HBITMAP CopyAsDibSection(HBITMAP source) {
     return copy;
 }
 
+HBITMAP KeepAsDibSection(HBITMAP owned) {
+    if (owned == nullptr || IsPaletteDisplay()) {
+        return owned;
+    }
+    HBITMAP copy = CopyAsDibSection(owned);
+    if (copy == nullptr) {
+        return owned;
+    }
+    DeleteObject(owned);
+    return copy;
+}
+
 bool IsPaletteDisplay() {
     HDC screen = BlitSource();
     return screen != nullptr && (GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0;

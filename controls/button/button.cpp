@@ -52,15 +52,6 @@ bool SearchedBefore(const ControlModules& modules, int index) {
     return false;
 }
 
-// Without a palette display a found picture is kept as a DIB section,
-// which paints several times faster than the device-dependent original.
-void KeepAsDibSection(ButtonBlock& block) {
-    if (HBITMAP copy = CopyAsDibSection(block.picture)) {
-        DeleteObject(block.picture);
-        block.picture = copy;
-    }
-}
-
 // Library first, so the stock pictures win, then the parent's module,
 // then the button's own; on palette displays the 256-colour variant of
 // each id is looked for first.
@@ -81,9 +72,8 @@ void ChoosePicture(HWND window, ButtonBlock& block) {
             }
             if (LoadBitmapPalette(module, MAKEINTRESOURCEA(search.ids[i]), &block.picture,
                                   &block.palette)) {
-                if (!paletteDisplay) {
-                    KeepAsDibSection(block);
-                }
+                // The found picture is the button's own: kept in the form that paints fastest.
+                block.picture = KeepAsDibSection(block.picture);
                 return;
             }
             // A failed 8-bit load may still hand back the palette it built.
