@@ -28,6 +28,8 @@ HBITMAP CopyAsDibSection(HBITMAP source);
 // Copies a whole bitmap to (x, y) of a context (SRCCOPY) through a memory
 // context; cheap for a DIB section.
 void DrawBitmap(HDC target, int x, int y, HBITMAP bitmap);
+// Deletes the memory context DrawBitmap keeps, with the shared objects.
+void ReleaseBlitSource();
 
 // Draws a picture disabled: the target rectangle is filled light grey, then
 // the picture is blitted through the checkerboard with
