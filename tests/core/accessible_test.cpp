@@ -154,8 +154,6 @@ const ReportCase kReports[] = {
      L"Rot", ROLE_SYSTEM_RADIOBUTTON, kFocusable | STATE_SYSTEM_CHECKED, L"", L"Aktivieren"},
     {"GaugeHalf", GAUGE_CLASS, "Fortschritt", GAUGE_PERCENT, GAUGE_SETPOS, 50,
      L"Fortschritt", ROLE_SYSTEM_PROGRESSBAR, kReadOnly, L"50 %", L""},
-    {"GaugeOfRange200", GAUGE_CLASS, "", 0, GAUGE_SETRANGE, 200,
-     L"", ROLE_SYSTEM_PROGRESSBAR, kReadOnly, L"0 %", L""},
     {"Label", GTEXT_CLASS, "Kunde:", 0, 0, 0,
      L"Kunde:", ROLE_SYSTEM_STATICTEXT, kReadOnly, L"", L""},
     {"GroupFrame", GTEXT_CLASS, "Adresse", GTS_GROUP, WM_ENABLE, 0,
