@@ -454,28 +454,4 @@ TEST_F(Schedule, ScreenReadersHearOfEveryNewDate) {
     UnhookWinEvent(hook);
 }
 
-TEST_F(Schedule, PrintsWhatTheScreenShows) {
-    control_ = Create(0, 160, 160); // too narrow for the boxes, which would not be printed
-    Start(D(15, 12, 1995));
-    Redraw(control_);
-    const std::vector<COLORREF> screen = quorl_test::Snapshot(control_);
-    HDC window = GetDC(control_);
-    HDC dc = CreateCompatibleDC(window);
-    HBITMAP picture = CreateCompatibleBitmap(window, 160, 160);
-    ReleaseDC(control_, window);
-    HGDIOBJ previous = SelectObject(dc, picture);
-    SendMessageA(control_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
-                 PRF_CLIENT | PRF_ERASEBKGND);
-    std::vector<COLORREF> printed;
-    for (int y = 0; y < 160; ++y) {
-        for (int x = 0; x < 160; ++x) {
-            printed.push_back(GetPixel(dc, x, y));
-        }
-    }
-    EXPECT_EQ(printed, screen);
-    SelectObject(dc, previous);
-    DeleteObject(picture);
-    DeleteDC(dc);
-}
-
 } // namespace
