@@ -618,6 +618,7 @@ const ClassDescriptor kClass = {.name = GSEITE_CLASSA,
                                 .background = NoBrush,
                                 .procedure = WindowProc,
                                 .registered = RememberAtom,
+                                .teardown = ReleaseJunctions,
                                 .accessible = &kAccessible};
 
 ATOM PropertyAtom() {
