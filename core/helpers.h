@@ -31,6 +31,13 @@ HMODULE ProgramModuleHandle();
 // "&" as "$", so that it offers no mnemonic.
 LRESULT GetCaptionText(HWND window, WPARAM size, LPARAM buffer);
 
+// The first step of WM_SETTEXT for a control that reads the new text: the
+// default handling takes it (copying it as the window manager does, so a
+// pointer that is no readable string fails there and is never read here),
+// then the stored copy is read back into buffer (size bytes, terminated;
+// empty when nothing was taken). Returns the default handling's answer.
+LRESULT TakeText(HWND window, LPARAM text, char* buffer, int size);
+
 // WM_SETTEXT of the graphic buttons: keeps the text before the first comma
 // (at most 256 characters) and turns each "~" into a line feed.
 LRESULT SetCaptionText(HWND window, LPCSTR text);

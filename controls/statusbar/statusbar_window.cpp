@@ -4,6 +4,7 @@
 #include "controls/statusbar/statusbar.h"
 #include "controls/statusbar/statusbar_internal.h"
 #include "core/accessible.h"
+#include "core/helpers.h"
 
 namespace quorl::statusbar {
 
@@ -112,11 +113,13 @@ LRESULT OnSetLong(HWND field, WPARAM index, LPARAM value) {
 // Nothing changed, nothing repainted: a clock that sets its text every
 // second does not flicker. Bytes are compared as they are, so any change
 // of the text shows.
-LRESULT OnSetText(HWND field, WPARAM wParam, LPARAM newText) {
-    const char* text = newText != 0 ? reinterpret_cast<const char*>(newText) : "";
+// The new text is compared as the window keeps it, so that a pointer that
+// is no readable string is refused by the default handling.
+LRESULT OnSetText(HWND field, LPARAM newText) {
     char current[kFieldTextSize] = "";
     GetWindowTextA(field, current, sizeof current);
-    const LRESULT result = DefWindowProcA(field, WM_SETTEXT, wParam, newText);
+    char text[kFieldTextSize];
+    const LRESULT result = TakeText(field, newText, text, sizeof text);
     if (std::strcmp(current, text) != 0) {
         InvalidateRect(field, nullptr, TRUE);
         NotifyAccessible(EVENT_OBJECT_NAMECHANGE, field);
@@ -228,7 +231,7 @@ LRESULT CALLBACK FieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case STSF_SETLONG:
         return field::OnSetLong(window, wParam, lParam);
     case WM_SETTEXT:
-        return field::OnSetText(window, wParam, lParam);
+        return field::OnSetText(window, lParam);
     case WM_PAINT:
         return field::OnPaint(window);
     default:

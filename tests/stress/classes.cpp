@@ -229,8 +229,7 @@ const std::vector<ClassSpec>& Classes(const Options& options) {
         {GAUGE_CLASSA, GAUGE_TICKS10 | GAUGE_SCALE | GAUGE_PERCENT, "Fortschritt", 200, 60,
          CreateChild, ExerciseGauge, true, false},
         {GTEXT_CLASSA, GTS_BOX, ",NAME", 120, 20, CreateChild, ExerciseText, true, false},
-        {GSEITE_CLASSA, 0, "SEITE1+SEITE2", 320, 200, CreateChild, ExerciseSwitcher, true, true,
-         false},
+        {GSEITE_CLASSA, 0, "SEITE1+SEITE2", 320, 200, CreateChild, ExerciseSwitcher, true, true},
         {GSHED_CLASSA, 0, ",DATUM", 300, 160, CreateChild, ExerciseSchedule, true, false},
         {BORDLGPLAGIAT_CLASSA, 0, "FRAME", 0, 0, CreateDialogOf, ExerciseFrame, true, false},
         {QUSTSB_CLASSA, 0, "", 0, 0, CreateBar, ExerciseBar, true, false},
@@ -244,6 +243,9 @@ const std::vector<ClassSpec>& Classes(const Options& options) {
     if (options.injectCrash) {
         RegisterInjected(kCrashClass, CrashingProc);
         classes.push_back({kCrashClass, 0, "", 50, 20, CreateChild, NoChange, true, false});
+    }
+    if (!options.only.empty()) {
+        std::erase_if(classes, [&](const ClassSpec& c) { return options.only != c.name; });
     }
     return classes;
 }

@@ -26,6 +26,7 @@ enum class Arg {
     InPointer, // must point to readable data of the message's kind
     OutBuffer, // a buffer of wParam bytes the control writes into
     OutRecord, // a record of fixed size the control reads and writes
+    Module,    // a module handle: null or a loaded module
 };
 
 // The honest data an in-pointer or record argument gets.
@@ -92,7 +93,8 @@ std::vector<MessageSpec> MessageTable() {
         {GAUGE_SETRANGE, "GAUGE_SETRANGE", GAUGE_CLASSA, V, V, Payload::None},
         {GAUGE_SETPOS, "GAUGE_SETPOS", GAUGE_CLASSA, V, V, Payload::None},
         {GAUGE_ADDPOS, "GAUGE_ADDPOS", GAUGE_CLASSA, V, V, Payload::None},
-        {GSM_ADDPAGES, "GSM_ADDPAGES", GSEITE_CLASSA, V, Arg::InPointer, Payload::PageNames},
+        {GSM_ADDPAGES, "GSM_ADDPAGES", GSEITE_CLASSA, Arg::Module, Arg::InPointer,
+         Payload::PageNames},
         // A page argument of 0x10000 and above is a page name.
         {GSM_SELECTPAGE, "GSM_SELECTPAGE", GSEITE_CLASSA, V, Arg::InPointer, Payload::PageNames},
         {GSM_GETCURPAGE, "GSM_GETCURPAGE", GSEITE_CLASSA, Arg::Size, Arg::OutBuffer, Payload::None},
@@ -187,12 +189,19 @@ struct Value {
     Payload payload = Payload::None; // placed in the arena when sent
 };
 
-std::vector<Value> ValuesFor(Arg kind, Payload payload) {
+std::vector<Value> ValuesFor(Arg kind, Payload payload, bool everyPointer) {
     std::vector<Value> values;
     const bool pointer = kind == Arg::InPointer || kind == Arg::OutBuffer || kind == Arg::OutRecord;
     for (LONG_PTR v : kExtremes) {
         // Null is a defined answer for every pointer argument of the library.
-        values.push_back({v, !pointer || v == 0});
+        // A quick run tries only null among the numbers a pointer gets.
+        if (pointer && !everyPointer && v != 0) {
+            continue;
+        }
+        values.push_back({v, (!pointer && kind != Arg::Module) || v == 0});
+    }
+    if (kind == Arg::Module) {
+        values.push_back({reinterpret_cast<LONG_PTR>(GetModuleHandleA(nullptr)), true});
     }
     if (kind == Arg::Size) {
         for (LONG_PTR v : {2, 3, 8, static_cast<int>(kHonestBuffer)}) {
@@ -201,7 +210,9 @@ std::vector<Value> ValuesFor(Arg kind, Payload payload) {
     }
     if (pointer) {
         const auto kernel = static_cast<LONG_PTR>(~(static_cast<ULONG_PTR>(-1) >> 1) | 0x1000);
-        values.push_back({kernel, false});
+        if (everyPointer) {
+            values.push_back({kernel, false});
+        }
         values.push_back({reinterpret_cast<LONG_PTR>(g_arena.noAccess), false});
         if (kind != Arg::InPointer) {
             values.push_back({reinterpret_cast<LONG_PTR>(g_arena.readOnly), false});
@@ -269,8 +280,8 @@ std::vector<Case> CasesFor(const ClassSpec& cls, const std::vector<MessageSpec>&
         const bool own = spec.only == nullptr || std::strcmp(spec.only, cls.name) == 0;
         const Arg w = own ? spec.w : Arg::Value;
         const Arg l = own ? spec.l : Arg::Value;
-        for (const Value& wv : ValuesFor(w, spec.payload)) {
-            for (const Value& lv : ValuesFor(l, spec.payload)) {
+        for (const Value& wv : ValuesFor(w, spec.payload, options.everyPointer)) {
+            for (const Value& lv : ValuesFor(l, spec.payload, options.everyPointer)) {
                 bool valid = wv.valid && lv.valid;
                 // A buffer is honest when the size given does not exceed it.
                 if (w == Arg::Size && l == Arg::OutBuffer && lv.payload != Payload::None) {

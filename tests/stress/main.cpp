@@ -3,7 +3,7 @@
 // table. Exits non-zero on any leak, failed creation, crash outside the
 // pointer contracts, or hang.
 //   quorl_stress [--cycles N] [--storms N] [--random N] [--seed S]
-//                [--inject-leak] [--inject-crash]
+//                [--every-pointer] [--only CLASS] [--inject-leak] [--inject-crash]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +25,10 @@ stress::Options ParseOptions(int argc, char** argv) {
             options.random = std::atol(value), ++i;
         } else if (std::strcmp(arg, "--seed") == 0) {
             options.seed = static_cast<std::uint32_t>(std::strtoul(value, nullptr, 10)), ++i;
+        } else if (std::strcmp(arg, "--only") == 0) {
+            options.only = value, ++i;
+        } else if (std::strcmp(arg, "--every-pointer") == 0) {
+            options.everyPointer = true;
         } else if (std::strcmp(arg, "--inject-leak") == 0) {
             options.injectLeak = true;
         } else if (std::strcmp(arg, "--inject-crash") == 0) {
@@ -64,7 +68,9 @@ int main(int argc, char** argv) {
     }
     lap("cycles");
     std::printf("\n%-34s %7s %9s %11s  %s\n", "storm", "rounds", "objects", "bytes", "result");
-    for (const auto& r : stress::RunStorms(options)) {
+    const auto storms =
+        options.only.empty() ? stress::RunStorms(options) : std::vector<stress::StormResult>{};
+    for (const auto& r : storms) {
         const bool bad = r.failed || r.objects != 0 || r.bytes != 0;
         faults += bad;
         std::printf("%-34s %7ld %9ld %11lld  %s\n", r.name.c_str(), r.rounds, r.objects, r.bytes,
