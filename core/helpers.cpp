@@ -67,6 +67,15 @@ LRESULT TakeText(HWND window, LPARAM text, char* buffer, int size) {
     return taken;
 }
 
+int ReadCaption(HWND window, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) {
+        return 0;
+    }
+    buffer[0] = '\0';
+    return static_cast<int>(DefWindowProcA(window, WM_GETTEXT, static_cast<WPARAM>(size),
+                                           reinterpret_cast<LPARAM>(buffer)));
+}
+
 LRESULT SetCaptionText(HWND window, LPCSTR text) {
     char caption[kCaptionBufferSize];
     const LRESULT taken = TakeText(window, reinterpret_cast<LPARAM>(text), caption, sizeof caption);

@@ -41,20 +41,15 @@ void InvalidateAll(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
-bool IsPaletteDisplay() {
-    HDC probe = CreateCompatibleDC(nullptr);
-    const bool palette = (GetDeviceCaps(probe, RASTERCAPS) & RC_PALETTE) != 0;
-    DeleteDC(probe);
-    return palette;
-}
+constexpr int kModuleCount = sizeof(ControlModules::order) / sizeof(ControlModules::order[0]);
 
-// Without a palette display a found picture is kept as a DIB section,
-// which paints several times faster than the device-dependent original.
-void KeepAsDibSection(ButtonBlock& block) {
-    if (HBITMAP copy = CopyAsDibSection(block.picture)) {
-        DeleteObject(block.picture);
-        block.picture = copy;
+bool SearchedBefore(const ControlModules& modules, int index) {
+    for (int i = 0; i < index; ++i) {
+        if (modules.order[i] == modules.order[index]) {
+            return true;
+        }
     }
+    return false;
 }
 
 // Library first, so the stock pictures win, then the parent's module,
@@ -66,15 +61,19 @@ void ChoosePicture(HWND window, ButtonBlock& block) {
     const PictureIds search = PictureSearchIds(id, paletteDisplay);
     const ControlModules modules = ControlModulesOf(window);
     for (int i = 0; i < search.count; ++i) {
-        for (HINSTANCE module : modules.order) {
-            if (module == nullptr) {
+        for (int m = 0; m < kModuleCount; ++m) {
+            HINSTANCE module = modules.order[m];
+            // A module without the picture (or searched already) is passed
+            // over before the loader looks for it twice.
+            if (module == nullptr || SearchedBefore(modules, m) ||
+                FindResourceA(module, MAKEINTRESOURCEA(search.ids[i]),
+                              reinterpret_cast<LPCSTR>(RT_BITMAP)) == nullptr) {
                 continue;
             }
             if (LoadBitmapPalette(module, MAKEINTRESOURCEA(search.ids[i]), &block.picture,
                                   &block.palette)) {
-                if (!paletteDisplay) {
-                    KeepAsDibSection(block);
-                }
+                // The found picture is the button's own: kept in the form that paints fastest.
+                block.picture = KeepAsDibSection(block.picture);
                 return;
             }
             // A failed 8-bit load may still hand back the palette it built.
@@ -315,7 +314,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {.name = QUORL_CLASS,
+const ClassDescriptor kClass = {.name = QUORL_CLASSA,
                                 .style = kWithDoubleClicks,
                                 .extraBytes = sizeof(PushWindowLongs),
                                 .background = LightGreyBrush,

@@ -2,13 +2,12 @@
 
 #include "controls/dialogframe/frame_layout.h"
 #include "core/library.h"
+#include "core/paint_dc.h"
 #include "core/rect_convert.h"
 
 namespace quorl::dialogframe {
 
 namespace {
-
-constexpr int kLineWidth = 1;
 
 HBRUSH LightGrey() {
     return static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
@@ -60,16 +59,16 @@ LRESULT OnEraseBackground(HWND frame, HDC dc) {
 }
 
 // A minimised dialog with an icon shows it; otherwise the dialog manager
-// paints.
+// paints. A caller's context gets the icon or nothing more than its erase:
+// the dialog manager would validate the window instead.
 LRESULT OnPaint(HWND frame, WPARAM wParam, LPARAM lParam) {
     auto icon = reinterpret_cast<HICON>(GetWindowLongPtrA(frame, BDWL_ICON));
-    if (!IsIconic(frame) || icon == nullptr) {
+    const bool showsIcon = IsIconic(frame) && icon != nullptr;
+    if (!showsIcon && wParam == 0) {
         return DefaultPath(frame, WM_PAINT, wParam, lParam);
     }
-    PAINTSTRUCT ps;
-    if (HDC dc = BeginPaint(frame, &ps)) {
-        DrawIcon(dc, 0, 0, icon);
-        EndPaint(frame, &ps);
+    if (PaintDC dc(frame, wParam); dc && showsIcon) {
+        DrawIcon(dc.get(), 0, 0, icon);
     }
     return 0;
 }
@@ -80,11 +79,12 @@ void DrawCorners(HDC dc, const PixelRect& r, int first, int last, int colourInde
     for (int i = 0; i < run.count; ++i) {
         points[i] = {run.points[i].x, run.points[i].y};
     }
-    HPEN pen = CreatePen(PS_SOLID, kLineWidth, GetSysColor(colourIndex));
-    HGDIOBJ previous = SelectObject(dc, pen);
+    // The context's own pen takes the colour: no pen made and deleted per line.
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(DC_PEN));
+    const COLORREF previousColour = SetDCPenColor(dc, GetSysColor(colourIndex));
     Polyline(dc, points, run.count);
+    SetDCPenColor(dc, previousColour);
     SelectObject(dc, previous);
-    DeleteObject(pen);
 }
 
 void DrawBorder(HWND frame) {
@@ -141,6 +141,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return OnGet(window, BDWL_USER);
     case WM_PAINT:
         return OnPaint(window, wParam, lParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     case WM_ERASEBKGND:
         return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
     case WM_NCPAINT:
@@ -156,7 +158,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {BORDLGPLAGIAT_CLASS, kRedrawOnResize, sizeof(WindowLongs), NoBrush,
+const ClassDescriptor kClass = {BORDLGPLAGIAT_CLASSA, kRedrawOnResize, sizeof(WindowLongs), NoBrush,
                                 WindowProc};
 
 } // namespace quorl::dialogframe

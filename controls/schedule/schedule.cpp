@@ -12,6 +12,7 @@
 #include "core/helpers.h"
 #include "core/library.h"
 #include "core/local_block.h"
+#include "core/paint_dc.h"
 #include "core/text.h"
 #include "dates/dates.h"
 #include "dates/holidays.h"
@@ -529,11 +530,9 @@ void OnDoubleClick(HWND window, ScheduleBlock* b, LPARAM point) {
     SetFocus(window);
 }
 
-LRESULT OnPaint(HWND window, ScheduleBlock* block) {
-    PAINTSTRUCT ps;
-    if (HDC dc = BeginPaint(window, &ps)) {
-        PaintSchedule(window, dc, block);
-        EndPaint(window, &ps);
+LRESULT OnPaint(HWND window, ScheduleBlock* block, WPARAM given) {
+    if (PaintDC dc(window, given); dc) {
+        PaintSchedule(window, dc.get(), block);
     }
     return 0;
 }
@@ -571,7 +570,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETTEXT:
         return OnGetText(b, wParam, lParam);
     case WM_PAINT:
-        return OnPaint(window, b);
+        return OnPaint(window, b, wParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     case WM_SETFONT:
         OnSetFont(window, b, wParam, lParam);
         break;
@@ -660,7 +661,7 @@ constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
 
 } // namespace
 
-const ClassDescriptor kClass = {.name = GSHED_CLASS,
+const ClassDescriptor kClass = {.name = GSHED_CLASSA,
                                 .style = kWithDoubleClicks,
                                 .extraBytes = sizeof(WindowLongs),
                                 .background = LightGreyBrush,

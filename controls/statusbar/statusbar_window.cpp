@@ -5,6 +5,7 @@
 #include "controls/statusbar/statusbar_internal.h"
 #include "core/accessible.h"
 #include "core/helpers.h"
+#include "core/paint_dc.h"
 
 namespace quorl::statusbar {
 
@@ -77,16 +78,14 @@ LRESULT OnSize(HWND bar) {
 
 // A light line along the top, a shadow along the bottom; the class
 // background is the button face in between.
-void OnPaint(HWND bar) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(bar, &ps);
-    if (dc == nullptr) {
+void OnPaint(HWND bar, WPARAM given) {
+    PaintDC dc(bar, given);
+    if (!dc) {
         return;
     }
     const EdgeStrips edges = EdgesOf(ClientOf(bar), g_status.border);
-    FillSystemColour(dc, edges.top, COLOR_WINDOW);
-    FillSystemColour(dc, edges.bottom, COLOR_BTNSHADOW);
-    EndPaint(bar, &ps);
+    FillSystemColour(dc.get(), edges.top, COLOR_WINDOW);
+    FillSystemColour(dc.get(), edges.bottom, COLOR_BTNSHADOW);
 }
 
 } // namespace
@@ -112,13 +111,14 @@ LRESULT OnSetLong(HWND field, WPARAM index, LPARAM value) {
 
 // Nothing changed, nothing repainted: a clock that sets its text every
 // second does not flicker. Bytes are compared as they are, so any change
-// of the text shows.
-// The new text is compared as the window keeps it, so that a pointer that
-// is no readable string is refused by the default handling.
+// of the text shows, as the window keeps it, one character more than a
+// field shows, to tell a longer text apart. The default handling
+// takes it first, so a pointer that is no readable string is refused there
+// and never read here.
 LRESULT OnSetText(HWND field, LPARAM newText) {
-    char current[kFieldTextSize] = "";
-    GetWindowTextA(field, current, sizeof current);
-    char text[kFieldTextSize];
+    char current[kFieldTextSize + 1] = "";
+    DefWindowProcA(field, WM_GETTEXT, sizeof current, reinterpret_cast<LPARAM>(current));
+    char text[kFieldTextSize + 1];
     const LRESULT result = TakeText(field, newText, text, sizeof text);
     if (std::strcmp(current, text) != 0) {
         InvalidateRect(field, nullptr, TRUE);
@@ -161,20 +161,18 @@ void DrawFieldText(HDC dc, const PixelRect& client, const char* text) {
     }
 }
 
-LRESULT OnPaint(HWND field) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(field, &ps);
-    if (dc == nullptr) {
+LRESULT OnPaint(HWND field, WPARAM given) {
+    PaintDC dc(field, given);
+    if (!dc) {
         return 0;
     }
     const PixelRect client = ClientOf(field);
-    DrawSunkenFrame(dc, client);
+    DrawSunkenFrame(dc.get(), client);
     char text[kFieldTextSize] = "";
     GetWindowTextA(field, text, sizeof text);
     if (text[0] != '\0') {
-        DrawFieldText(dc, client, text);
+        DrawFieldText(dc.get(), client, text);
     }
-    EndPaint(field, &ps);
     return 0;
 }
 
@@ -217,8 +215,11 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_SIZE:
         return bar::OnSize(window);
     case WM_PAINT:
-        bar::OnPaint(window);
-        return DefWindowProcA(window, message, wParam, lParam);
+        bar::OnPaint(window, wParam);
+        // The default would validate the window: not when painting a caller's context.
+        return wParam != 0 ? 0 : DefWindowProcA(window, message, wParam, lParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     default:
         return DefControlProc(kBarClass, window, message, wParam, lParam);
     }
@@ -233,7 +234,9 @@ LRESULT CALLBACK FieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_SETTEXT:
         return field::OnSetText(window, lParam);
     case WM_PAINT:
-        return field::OnPaint(window);
+        return field::OnPaint(window, wParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     default:
         return DefControlProc(kFieldClass, window, message, wParam, lParam);
     }
