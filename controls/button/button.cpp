@@ -6,6 +6,7 @@
 
 #include "controls/button/button_internal.h"
 #include "controls/button/button_layout.h"
+#include "core/accessible.h"
 #include "core/bitmaps.h"
 #include "core/helpers.h"
 #include "core/library.h"
@@ -47,12 +48,22 @@ bool IsPaletteDisplay() {
     return palette;
 }
 
+// Without a palette display a found picture is kept as a DIB section,
+// which paints several times faster than the device-dependent original.
+void KeepAsDibSection(ButtonBlock& block) {
+    if (HBITMAP copy = CopyAsDibSection(block.picture)) {
+        DeleteObject(block.picture);
+        block.picture = copy;
+    }
+}
+
 // Library first, so the stock pictures win, then the parent's module,
 // then the button's own; on palette displays the 256-colour variant of
 // each id is looked for first.
 void ChoosePicture(HWND window, ButtonBlock& block) {
     const int id = GetWindowLongA(window, GWL_ID);
-    const PictureIds search = PictureSearchIds(id, IsPaletteDisplay());
+    const bool paletteDisplay = IsPaletteDisplay();
+    const PictureIds search = PictureSearchIds(id, paletteDisplay);
     const ControlModules modules = ControlModulesOf(window);
     for (int i = 0; i < search.count; ++i) {
         for (HINSTANCE module : modules.order) {
@@ -61,6 +72,9 @@ void ChoosePicture(HWND window, ButtonBlock& block) {
             }
             if (LoadBitmapPalette(module, MAKEINTRESOURCEA(search.ids[i]), &block.picture,
                                   &block.palette)) {
+                if (!paletteDisplay) {
+                    KeepAsDibSection(block);
+                }
                 return;
             }
             // A failed 8-bit load may still hand back the palette it built.
@@ -213,6 +227,42 @@ LRESULT OnPaletteChanged(HWND window, const ButtonBlock* block, WPARAM changer) 
     return 0;
 }
 
+constexpr wchar_t kPressAction[] = L"Dr\u00FCcken";
+
+// A picture panel is a picture to a screen reader, not a button.
+LONG AccessibleRole(HWND window) {
+    return IsPictureMode(window) ? ROLE_SYSTEM_GRAPHIC : ROLE_SYSTEM_PUSHBUTTON;
+}
+
+LONG AccessibleState(HWND window) {
+    const LONG isDefault = (StateOf(window) & QBSTATE_DEFAULT) != 0 ? STATE_SYSTEM_DEFAULT : 0;
+    return kPush.AccessibleState(window) | isDefault;
+}
+
+const wchar_t* DefaultAction(HWND window) {
+    return IsPictureMode(window) ? nullptr : kPressAction;
+}
+
+void DoDefaultAction(HWND window) {
+    kPush.AccessibleClick(window);
+}
+
+constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
+                                         .state = AccessibleState,
+                                         .name = PushBehaviour<ButtonBlock>::AccessibleName,
+                                         .defaultAction = DefaultAction,
+                                         .doDefaultAction = DoDefaultAction};
+
+// The accessible object; the shared behaviour answers the field-name
+// message and passes the rest to the default procedure.
+LRESULT OnRegisteredOrDefault(HWND window, ButtonBlock* record, UINT message, WPARAM wParam,
+                              LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        return AnswerGetObject(kClass, window, wParam, lParam);
+    }
+    return kPush.Proc(window, record, message, wParam, lParam);
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Block block(window, QBWL_DATA);
     ButtonBlock* record = block.get();
@@ -248,14 +298,17 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_PALETTECHANGED:
         return OnPaletteChanged(window, record, wParam);
     default:
-        // The shared behaviour answers the registered field-name message.
-        return kPush.Proc(window, record, message, wParam, lParam);
+        return OnRegisteredOrDefault(window, record, message, wParam, lParam);
     }
 }
 
 } // namespace
 
-const ClassDescriptor kClass = {QUORL_CLASS, kWithDoubleClicks, sizeof(PushWindowLongs),
-                                LightGreyBrush, WindowProc};
+const ClassDescriptor kClass = {.name = QUORL_CLASS,
+                                .style = kWithDoubleClicks,
+                                .extraBytes = sizeof(PushWindowLongs),
+                                .background = LightGreyBrush,
+                                .procedure = WindowProc,
+                                .accessible = &kAccessible};
 
 } // namespace quorl::button

@@ -5,6 +5,8 @@
 #include "controls/checkbutton/checkbutton.h"
 
 #include "controls/checkbutton/checkbutton_data.h"
+#include "controls/checkbutton/shared_marks.h"
+#include "core/accessible.h"
 #include "core/bitmaps.h"
 #include "core/library.h"
 #include "core/local_block.h"
@@ -137,7 +139,11 @@ void LoadMarks(HWND window, const CREATESTRUCTA& create, CheckButtonData& data) 
     }
     const int base = MarkBaseId(style);
     for (int i = 0; i < kMarkCount; ++i) {
-        data.marks[i] = LoadControlBitmap(window, MAKEINTRESOURCEA(base + i));
+        // The library is searched first, so its marks, where it has them, are the shared ones.
+        data.marks[i] = SharedMark(base + i);
+        if (data.marks[i] == nullptr) {
+            data.marks[i] = LoadControlBitmap(window, MAKEINTRESOURCEA(base + i));
+        }
     }
 }
 
@@ -162,14 +168,15 @@ LRESULT OnPaint(HWND window, const CheckButtonData* data, WPARAM given) {
     return 0;
 }
 
-// In tab mode the four fields share one bitmap: each is deleted once.
+// In tab mode the four fields share one bitmap: each is deleted once. The
+// library's shared marks stay for the other controls.
 void DeleteMarks(CheckButtonData& data) {
     for (int i = 0; i < kMarkCount; ++i) {
         bool earlier = false;
         for (int j = 0; j < i; ++j) {
             earlier = earlier || data.marks[j] == data.marks[i];
         }
-        if (data.marks[i] != nullptr && !earlier) {
+        if (data.marks[i] != nullptr && !earlier && !IsSharedMark(data.marks[i])) {
             DeleteObject(data.marks[i]);
         }
         data.marks[i] = nullptr;
@@ -197,10 +204,54 @@ LRESULT OnPaintDC(HWND window, const CheckButtonData* data, WPARAM dc, LPARAM ar
     return kPaintDCAnswer;
 }
 
-// The check button's own registered message; the shared behaviour answers
-// the field-name message and passes the rest to the default procedure.
+constexpr wchar_t kCheckAction[] = L"Aktivieren";
+constexpr wchar_t kUncheckAction[] = L"Deaktivieren";
+
+LONG AccessibleRole(HWND window) {
+    const auto style = static_cast<unsigned long>(StyleOf(window));
+    if ((style & QCS_TABMODE) != 0) {
+        return ROLE_SYSTEM_PAGETAB;
+    }
+    return IsRadioType(style) ? ROLE_SYSTEM_RADIOBUTTON : ROLE_SYSTEM_CHECKBUTTON;
+}
+
+// A checked tab is the selected one of its switcher.
+LONG AccessibleState(HWND window) {
+    const bool tab = (StyleOf(window) & QCS_TABMODE) != 0;
+    LONG state = kPush.AccessibleState(window) | (tab ? STATE_SYSTEM_SELECTABLE : 0);
+    if (HasState(window, QCSTATE_CHECKED)) {
+        state |= tab ? STATE_SYSTEM_SELECTED : STATE_SYSTEM_CHECKED;
+    }
+    return state;
+}
+
+// A click checks a radio button or tab however often it comes; only a
+// check box is unchecked by it.
+const wchar_t* DefaultAction(HWND window) {
+    const auto style = static_cast<unsigned long>(StyleOf(window));
+    const bool unchecks =
+        (style & QCS_TABMODE) == 0 && !IsRadioType(style) && HasState(window, QCSTATE_CHECKED);
+    return unchecks ? kUncheckAction : kCheckAction;
+}
+
+void DoDefaultAction(HWND window) {
+    kPush.AccessibleClick(window);
+}
+
+constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
+                                         .state = AccessibleState,
+                                         .name = PushBehaviour<CheckButtonData>::AccessibleName,
+                                         .defaultAction = DefaultAction,
+                                         .doDefaultAction = DoDefaultAction};
+
+// The check button's own registered message and the accessible object; the
+// shared behaviour answers the field-name message and passes the rest to
+// the default procedure.
 LRESULT OnRegisteredOrDefault(HWND window, CheckButtonData* data, UINT message, WPARAM wParam,
                               LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        return AnswerGetObject(kClass, window, wParam, lParam);
+    }
     if (IsRegisteredMessage(g_library.msgPaintDC, message)) {
         return OnPaintDC(window, data, wParam, lParam);
     }
@@ -231,7 +282,12 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {QUCHECK_CLASS, kWithDoubleClicks, sizeof(PushWindowLongs),
-                                LightGreyBrush, WindowProc};
+const ClassDescriptor kClass = {.name = QUCHECK_CLASS,
+                                .style = kWithDoubleClicks,
+                                .extraBytes = sizeof(PushWindowLongs),
+                                .background = LightGreyBrush,
+                                .procedure = WindowProc,
+                                .teardown = ReleaseSharedMarks,
+                                .accessible = &kAccessible};
 
 } // namespace quorl::checkbutton

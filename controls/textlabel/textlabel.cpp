@@ -5,6 +5,7 @@
 
 #include "controls/textlabel/text_layout.h"
 #include "controls/textlabel/text_painter.h"
+#include "core/accessible.h"
 #include "core/helpers.h"
 #include "core/library.h"
 #include "core/local_block.h"
@@ -82,6 +83,7 @@ LRESULT OnEnable(HWND window, WPARAM enabled) {
     if (IsWindowVisible(window)) {
         InvalidateInParent(window);
     }
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE, window);
     return 0;
 }
 
@@ -91,6 +93,7 @@ LRESULT OnSetText(HWND window, LPARAM text) {
     if (IsWindowVisible(window)) {
         InvalidateInParent(window);
     }
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, window);
     return result;
 }
 
@@ -153,7 +156,7 @@ LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
         return OnGetFieldName(window, message, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefControlProc(kClass, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -183,9 +186,24 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
+// A group frame groups the controls it surrounds; any other label is text.
+LONG AccessibleRole(HWND window) {
+    return (StyleOf(window) & GTS_GROUP) != 0 ? ROLE_SYSTEM_GROUPING : ROLE_SYSTEM_STATICTEXT;
+}
+
+LONG AccessibleState(HWND) {
+    return STATE_SYSTEM_READONLY;
+}
+
+constexpr AccessibleEntry kAccessible = {.role = AccessibleRole, .state = AccessibleState};
+
 } // namespace
 
-const ClassDescriptor kClass = {GTEXT_CLASS, kRedrawOnResize, sizeof(WindowLongs), NoBrush,
-                                WindowProc};
+const ClassDescriptor kClass = {.name = GTEXT_CLASS,
+                                .style = kRedrawOnResize,
+                                .extraBytes = sizeof(WindowLongs),
+                                .background = NoBrush,
+                                .procedure = WindowProc,
+                                .accessible = &kAccessible};
 
 } // namespace quorl::textlabel
