@@ -3,6 +3,7 @@
 #include "controls/pageswitcher/pageswitcher.h"
 
 #include "controls/pageswitcher/pageswitcher_data.h"
+#include "core/accessible.h"
 #include "core/library.h"
 #include "core/paint_dc.h"
 
@@ -106,6 +107,7 @@ void SelectPage(HWND window, ControlBlock& block, int index) {
     }
     block.currentPage = index;
     ShowPage(block, index, true);
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
     if (old < 0) {
         return;
     }
@@ -193,6 +195,9 @@ void RemovePage(HWND window, ControlBlock& block, int index) {
         if (wasCurrent) {
             Notify(window, GSN_PAGECHANGED, next);
         }
+    }
+    if (wasCurrent) {
+        NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
     }
     FitFirstTab(block);
     LayoutTabs(window, block);
@@ -533,7 +538,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     default:
         break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefControlProc(kClass, window, message, wParam, lParam);
 }
 
 // A failed registration (the class exists from an earlier initialisation)
@@ -552,6 +557,35 @@ void RememberAtom(ATOM registered) {
     }
 }
 
+// To a screen reader the switcher is the list of its tabs, and its value
+// the caption of the page shown.
+LONG AccessibleRole(HWND) {
+    return ROLE_SYSTEM_PAGETABLIST;
+}
+
+std::string AccessibleValue(HWND window) {
+    Block block(window, GSWL_BLOCK);
+    if (!block || block->currentPage < 0) {
+        return {};
+    }
+    return SpokenWindowText(block->tabs[block->currentPage]);
+}
+
+int AccessibleChildCount(HWND window) {
+    Block block(window, GSWL_BLOCK);
+    return block ? block->pageCount : 0;
+}
+
+HWND AccessibleChild(HWND window, int index) {
+    Block block(window, GSWL_BLOCK);
+    return block && index >= 0 && index < block->pageCount ? block->tabs[index] : nullptr;
+}
+
+constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
+                                         .value = AccessibleValue,
+                                         .childCount = AccessibleChildCount,
+                                         .child = AccessibleChild};
+
 } // namespace
 
 const ClassDescriptor kClass = {.name = GSEITE_CLASSA,
@@ -559,7 +593,8 @@ const ClassDescriptor kClass = {.name = GSEITE_CLASSA,
                                 .extraBytes = sizeof(WindowLongs),
                                 .background = NoBrush,
                                 .procedure = WindowProc,
-                                .registered = RememberAtom};
+                                .registered = RememberAtom,
+                                .accessible = &kAccessible};
 
 ATOM PropertyAtom() {
     return g_atom;

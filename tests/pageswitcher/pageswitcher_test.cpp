@@ -2,6 +2,8 @@
 // with pages from the templates of pages.rc.
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -471,6 +473,37 @@ TEST_F(PageSwitcherTest, APageGrowsAroundItsAnchor) {
     EXPECT_TRUE(InDialog(Control(403)) == beside);
     resize(320);
     EXPECT_EQ(InDialog(Control(402)).right, anchor.right + 20);
+}
+
+// Written out: the import library's symbol does not survive static linking.
+constexpr IID kAccessibleIid = {
+    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+
+// To a screen reader: a list of page tabs, valued by the page shown.
+TEST_F(PageSwitcherTest, ScreenReadersSeeTheTabsAndThePageShown) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    HWND s = Switcher("ADRESSE+KONTO+NOTIZ");
+    IAccessible* object = nullptr;
+    ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(
+        s, static_cast<DWORD>(OBJID_CLIENT), kAccessibleIid, reinterpret_cast<void**>(&object))));
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role;
+    VariantInit(&role);
+    object->get_accRole(self, &role);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_PAGETABLIST);
+    LONG children = 0;
+    object->get_accChildCount(&children);
+    EXPECT_EQ(children, 3);
+    SendMessageA(s, GSM_SELECTPAGE, 0, 1);
+    BSTR value = nullptr;
+    object->get_accValue(self, &value);
+    EXPECT_EQ(std::wstring(value != nullptr ? value : L""), L"Konto");
+    SysFreeString(value);
+    object->Release();
+    CoUninitialize();
 }
 
 struct Pixel {
