@@ -269,6 +269,15 @@ typedef struct GSPAGEHOOK {
 #define BDWL_ICON                  (BDWL_BRUSH + QUORL_WL_HANDLE) /* icon drawn while minimised, 0 = none */
 #define BDWL_USER                  (BDWL_ICON + QUORL_WL_HANDLE) /* the application's own value */
 
+/* Private messages. The setters reach the dialog procedure too; the getters
+ * are answered by the frame alone. Handles and the value are kept whole. */
+#define BDM_SETBRUSH    0x7549 /* wParam: background brush, 0 = light grey; repaints */
+#define BDM_GETBRUSH    0x754A
+#define BDM_SETICON     0x754B /* wParam: icon drawn while minimised, 0 = none */
+#define BDM_GETICON     0x754C
+#define BDM_SETUSERDATA 0x754D /* lParam: the application's value */
+#define BDM_GETUSERDATA 0x754E
+
 /* ---------------------------------------------------------------------
  * Status bar, classes "QuStsb" and "QuStsf" (ordinals 7 to 11)
  * ------------------------------------------------------------------ */
@@ -283,11 +292,41 @@ typedef struct GSPAGEHOOK {
 #define STSFWL_MAXWIDTH (STSFWL_MINWIDTH + QUORL_WL_NUMBER) /* maximum width, 0 = none */
 #define STSFWL_WIDTH    (STSFWL_MAXWIDTH + QUORL_WL_NUMBER) /* current width, set by the bar */
 
+/* Read and write a field's width slots. wParam: STSFWL_MINWIDTH,
+ * STSFWL_MAXWIDTH or STSFWL_WIDTH (any other index answers 0 and changes
+ * nothing); lParam: the new value. Both return the slot's value. */
+#define STSF_GETLONG 0x08CE
+#define STSF_SETLONG 0x08CF
+
+/* StsbAutoInfo's bar on a dialog: the bar, its help-text field (50 to 1000
+ * pixels) and clock field (90 pixels), and the clock's timer on the dialog. */
+#define STSB_AUTO_BAR   160
+#define STSB_AUTO_HELP  161
+#define STSB_AUTO_CLOCK 162
+#define STSB_AUTO_TIMER 160
+
+/* A field text that starts with "!" shows the rest in dark red, one that
+ * starts with "?" in dark green. */
+
+/* Creates a bar (a bordered child at 0, 0 of size 0); null on failure. */
 QUORL32_API HWND WINAPI StsbCreate(HWND parent, HINSTANCE instance, int id);
+/* Places the bar along the bottom of the parent's client area, its lower
+ * border line just below it; a null bar moves nothing. Always TRUE. */
 QUORL32_API BOOL WINAPI StsbAdjust(HWND parent, HWND bar);
+/* Adds a field. A negative width counts characters of the status font. A
+ * maximum above the minimum lets the field grow into free room; a minimum
+ * with maximum 0 fills what is left. The field is placed at the bar's next
+ * WM_SIZE (StsbAdjust). Null on failure. */
 QUORL32_API HWND WINAPI StsbAddField(HWND bar, HINSTANCE instance, int id, int minWidth,
                                      int maxWidth, LONG reserved);
+/* Client height of a window (normally the bar); 0 when it cannot be read. */
 QUORL32_API int WINAPI StsbGetHeight(HWND window);
+/* Call from a dialog procedure with every message, before handling it: at
+ * WM_INITDIALOG it adds the bar STSB_AUTO_BAR with a help field and a
+ * local-time clock, then shows the help strings (string resources of the
+ * dialog's module, by menu item or control id) of highlighted menu items,
+ * commands and focus changes (BWM_FOCUSNOTIFY). Grayed menu items get
+ * " (nicht verfügbar)" (code page 1252) appended. */
 QUORL32_API LRESULT WINAPI StsbAutoInfo(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 /* ---------------------------------------------------------------------
@@ -299,6 +338,29 @@ QUORL32_API LRESULT WINAPI StsbAutoInfo(HWND dialog, UINT message, WPARAM wParam
 
 #define GSHWL_BLOCK 0                               /* schedule state block (pointer-sized) */
 #define GSHWL_FOCUS (GSHWL_BLOCK + QUORL_WL_HANDLE) /* 1 while the control has the focus */
+
+/* Messages. A valid date has a month 1 to 12, a year QUORL_FIRST_YEAR to
+ * QUORL_LAST_YEAR and a day 1 to the length of its month.
+ * GSHM_GETDATE  lParam: DateRec* holding a valid date; 1 and the control's
+ *               date, 0 (record untouched) otherwise.
+ * GSHM_SETDATE  lParam: const DateRec*; 1 when valid and taken, else 0.
+ * GSHM_SETMARKS lParam: mark text such as "4.12.1995-6.12.1995, 24.12"; the
+ *               bars stay until the next month change; 0.
+ * GSHM_REFRESH  wParam: erase on repaint; lParam: -1 keeps the holiday list,
+ *               anything else reads it again from the profile; 0. */
+#define GSHM_GETDATE  (WM_USER + 1)
+#define GSHM_SETDATE  (WM_USER + 2)
+#define GSHM_SETMARKS (WM_USER + 3)
+#define GSHM_REFRESH  (WM_USER + 6)
+
+/* Notification codes: WM_COMMAND, high word of wParam; lParam the control.
+ * GSHN_DAYCHANGED also ends every successful GSHM_GETDATE and GSHM_SETDATE;
+ * after GSHN_MONTHCHANGED the marks are gone and may be sent again. */
+#define GSHN_DAYCHANGED   5
+#define GSHN_MONTHCHANGED 6
+#define GSHN_DATECHOSEN   7 /* space bar or double-click on a day */
+#define GSHN_SETFOCUS     0x0100
+#define GSHN_KILLFOCUS    0x0200
 
 /* ---------------------------------------------------------------------
  * Dates (ordinals 13 to 15)

@@ -110,6 +110,10 @@
  * Dialog frame, class "BORDLGPLAGIAT"
  * ------------------------------------------------------------------ */
 
+/* Dialog style bit: every message the frame passes on goes to StsbAutoInfo
+ * first, which gives the dialog a status bar with help texts and a clock. */
+#define BDS_AUTOSTATUS 0x1000L
+
 /* ---------------------------------------------------------------------
  * Status bar, classes "QuStsb" and "QuStsf"
  * ------------------------------------------------------------------ */
@@ -117,5 +121,10 @@
 /* ---------------------------------------------------------------------
  * Schedule control, class "GSHED"
  * ------------------------------------------------------------------ */
+/* Window styles. WS_BORDER (a system style) shows the focus as a raised
+ * 3-D frame instead of a dotted rectangle. */
+#define GSHS_SHAREDFONT                                                                            \
+    QUORL_STYLE_SHAREDFONT /* the library's control font, WM_SETFONT ignored                       \
+                            */
 
 #endif /* QUORL32_STYLES_H */

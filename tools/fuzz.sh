@@ -9,7 +9,12 @@ set -uo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
 seconds=${1:-60}
 build=${2:-build/native}
-targets=(string_to_date holiday_text date_step core_text pageswitcher_template)
+# Every target the tree has: one per fuzz/*_fuzz.cpp.
+targets=()
+for source in fuzz/*_fuzz.cpp; do
+    name=$(basename "$source" .cpp)
+    targets+=("${name%_fuzz}")
+done
 
 for target in "${targets[@]}"; do
     if [ ! -x "$build/fuzz/${target}_fuzz" ]; then

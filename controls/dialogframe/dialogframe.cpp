@@ -1,25 +1,165 @@
 #include "controls/dialogframe/dialogframe.h"
 
+#include "controls/dialogframe/frame_layout.h"
+#include "core/library.h"
+#include "core/paint_dc.h"
+#include "core/rect_convert.h"
+
 namespace quorl::dialogframe {
 
 namespace {
 
-// Stand-in until the frame's own behaviour is built: the dialog manager's defaults.
+constexpr int kLineWidth = 1;
+
+HBRUSH LightGrey() {
+    return static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+}
+
+bool HasAutoStatus(HWND frame) {
+    return (static_cast<DWORD>(GetWindowLongA(frame, GWL_STYLE)) & BDS_AUTOSTATUS) != 0;
+}
+
+// Every message the frame does not answer itself goes this way: the
+// automatic status bar sees it first, then the dialog manager.
+LRESULT DefaultPath(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (HasAutoStatus(frame)) {
+        StsbAutoInfo(frame, message, wParam, lParam);
+    }
+    return DefDlgProcA(frame, message, wParam, lParam);
+}
+
+// Brush, icon and value are the application's; they are kept whole. A new
+// brush repaints the face. The setters then take the default path, so the
+// dialog procedure sees them.
+LRESULT OnSet(HWND frame, int index, LONG_PTR value, UINT message, WPARAM wParam, LPARAM lParam) {
+    SetWindowLongPtrA(frame, index, value);
+    if (index == BDWL_BRUSH) {
+        InvalidateRect(frame, nullptr, TRUE);
+    }
+    return DefaultPath(frame, message, wParam, lParam);
+}
+
+LRESULT OnGet(HWND frame, int index) {
+    return GetWindowLongPtrA(frame, index);
+}
+
+HBRUSH BackgroundBrush(HWND frame) {
+    auto brush = reinterpret_cast<HBRUSH>(GetWindowLongPtrA(frame, BDWL_BRUSH));
+    return brush != nullptr ? brush : LightGrey();
+}
+
+LRESULT OnEraseBackground(HWND frame, HDC dc) {
+    if (IsIconic(frame)) {
+        return 1;
+    }
+    HBRUSH brush = BackgroundBrush(frame);
+    UnrealizeObject(brush); // a pattern brush starts afresh at the corner
+    RECT client;
+    GetClientRect(frame, &client);
+    FillRect(dc, &client, brush);
+    return 1;
+}
+
+// A minimised dialog with an icon shows it; otherwise the dialog manager
+// paints. A caller's context gets the icon or nothing more than its erase:
+// the dialog manager would validate the window instead.
+LRESULT OnPaint(HWND frame, WPARAM wParam, LPARAM lParam) {
+    auto icon = reinterpret_cast<HICON>(GetWindowLongPtrA(frame, BDWL_ICON));
+    const bool showsIcon = IsIconic(frame) && icon != nullptr;
+    if (!showsIcon && wParam == 0) {
+        return DefaultPath(frame, WM_PAINT, wParam, lParam);
+    }
+    if (PaintDC dc(frame, wParam); dc && showsIcon) {
+        DrawIcon(dc.get(), 0, 0, icon);
+    }
+    return 0;
+}
+
+void DrawCorners(HDC dc, const PixelRect& r, int first, int last, int colourIndex) {
+    const CornerRun run = CornersOf(r, first, last);
+    POINT points[kCornerCount];
+    for (int i = 0; i < run.count; ++i) {
+        points[i] = {run.points[i].x, run.points[i].y};
+    }
+    HPEN pen = CreatePen(PS_SOLID, kLineWidth, GetSysColor(colourIndex));
+    HGDIOBJ previous = SelectObject(dc, pen);
+    Polyline(dc, points, run.count);
+    SelectObject(dc, previous);
+    DeleteObject(pen);
+}
+
+void DrawBorder(HWND frame) {
+    RECT window;
+    RECT client;
+    GetWindowRect(frame, &window);
+    GetClientRect(frame, &client);
+    const FrameGeometry g = FrameOf(window.right - window.left, window.bottom - window.top,
+                                    client.right, client.bottom);
+    HDC dc = GetWindowDC(frame);
+    if (dc == nullptr) {
+        return;
+    }
+    for (const PixelRect& strip : g.strips) {
+        const RECT r = ToRect(strip);
+        FillRect(dc, &r, LightGrey());
+    }
+    DrawCorners(dc, g.darkEdge, kBottomRightFirst, kBottomRightLast, COLOR_WINDOWTEXT);
+    DrawCorners(dc, g.lightEdge, kTopLeftFirst, kTopLeftLast, COLOR_BTNHIGHLIGHT);
+    DrawCorners(dc, g.shadowEdge, kBottomRightFirst, kTopLeftLast, COLOR_BTNSHADOW);
+    DrawCorners(dc, g.captionFrame, kBottomRightFirst, kBottomRightLast, COLOR_BTNHIGHLIGHT);
+    DrawCorners(dc, g.captionFrame, kTopLeftFirst, kTopLeftLast, COLOR_BTNSHADOW);
+    ReleaseDC(frame, dc);
+}
+
+// The dialog manager draws the frame first; the 3-D border goes over it
+// unless the dialog fills the screen or is an icon.
+LRESULT OnNonClient(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefDlgProcA(frame, message, wParam, lParam);
+    if (!IsZoomed(frame) && !IsIconic(frame)) {
+        DrawBorder(frame);
+    }
+    return result;
+}
+
+LRESULT OnControlColour(HDC dc) {
+    SetBkColor(dc, kLightGrey);
+    return reinterpret_cast<LRESULT>(LightGrey());
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefDlgProcA(window, message, wParam, lParam);
+    switch (message) {
+    case BDM_SETBRUSH:
+    case BDM_SETICON:
+        return OnSet(window, message == BDM_SETBRUSH ? BDWL_BRUSH : BDWL_ICON,
+                     static_cast<LONG_PTR>(wParam), message, wParam, lParam);
+    case BDM_SETUSERDATA:
+        return OnSet(window, BDWL_USER, lParam, message, wParam, lParam);
+    case BDM_GETBRUSH:
+        return OnGet(window, BDWL_BRUSH);
+    case BDM_GETICON:
+        return OnGet(window, BDWL_ICON);
+    case BDM_GETUSERDATA:
+        return OnGet(window, BDWL_USER);
+    case WM_PAINT:
+        return OnPaint(window, wParam, lParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
+    case WM_ERASEBKGND:
+        return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
+    case WM_NCPAINT:
+    case WM_NCACTIVATE:
+        return OnNonClient(window, message, wParam, lParam);
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+        return OnControlColour(reinterpret_cast<HDC>(wParam));
+    default:
+        return DefaultPath(window, message, wParam, lParam);
+    }
 }
 
 } // namespace
 
-const ClassDescriptor kClass = {
-    BORDLGPLAGIAT_CLASS,
-    kRedrawOnResize,
-    sizeof(WindowLongs),
-    NoBrush,
-    WindowProc,
-    nullptr,
-    nullptr,
-    nullptr,
-};
+const ClassDescriptor kClass = {BORDLGPLAGIAT_CLASSA, kRedrawOnResize, sizeof(WindowLongs), NoBrush,
+                                WindowProc};
 
 } // namespace quorl::dialogframe

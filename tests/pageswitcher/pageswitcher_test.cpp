@@ -2,8 +2,6 @@
 // with pages from the templates of pages.rc.
 #include <gtest/gtest.h>
 
-#include <oleacc.h>
-
 #include <string>
 #include <utility>
 #include <vector>
@@ -475,37 +473,6 @@ TEST_F(PageSwitcherTest, APageGrowsAroundItsAnchor) {
     EXPECT_EQ(InDialog(Control(402)).right, anchor.right + 20);
 }
 
-// Written out: the import library's symbol does not survive static linking.
-constexpr IID kAccessibleIid = {
-    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
-
-// To a screen reader: a list of page tabs, valued by the page shown.
-TEST_F(PageSwitcherTest, ScreenReadersSeeTheTabsAndThePageShown) {
-    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
-    HWND s = Switcher("ADRESSE+KONTO+NOTIZ");
-    IAccessible* object = nullptr;
-    ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(
-        s, static_cast<DWORD>(OBJID_CLIENT), kAccessibleIid, reinterpret_cast<void**>(&object))));
-    VARIANT self;
-    VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    VARIANT role;
-    VariantInit(&role);
-    object->get_accRole(self, &role);
-    EXPECT_EQ(role.lVal, ROLE_SYSTEM_PAGETABLIST);
-    LONG children = 0;
-    object->get_accChildCount(&children);
-    EXPECT_EQ(children, 3);
-    SendMessageA(s, GSM_SELECTPAGE, 0, 1);
-    BSTR value = nullptr;
-    object->get_accValue(self, &value);
-    EXPECT_EQ(std::wstring(value != nullptr ? value : L""), L"Konto");
-    SysFreeString(value);
-    object->Release();
-    CoUninitialize();
-}
-
 struct Pixel {
     int x;
     int y;
@@ -522,18 +489,6 @@ TEST_P(PageSwitcherPixels, TabRowAndFrame) {
     UpdateWindow(dialog_);
     const Pixel& p = GetParam();
     EXPECT_EQ(ClientPixel(dialog_, p.x, p.y), p.colour) << p.x << "," << p.y;
-
-    // The same picture printed into a context of the caller's.
-    HDC screen = GetDC(s);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP picture = CreateCompatibleBitmap(screen, 300, 200);
-    ReleaseDC(s, screen);
-    HGDIOBJ old = SelectObject(memory, picture);
-    SendMessageA(s, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-    EXPECT_EQ(GetPixel(memory, p.x, p.y), p.colour) << "printed " << p.x << "," << p.y;
-    SelectObject(memory, old);
-    DeleteObject(picture);
-    DeleteDC(memory);
 }
 
 INSTANTIATE_TEST_SUITE_P(Row, PageSwitcherPixels,
