@@ -9,10 +9,20 @@ namespace {
 constexpr DWORD kAndPatternOrSource = 0x00A803A9; // D & (P | S)
 constexpr WORD kDibSectionBits = 32;
 
+// The memory context DrawBitmap blits from; nothing stays selected in it.
+HDC g_blitSource = nullptr;
+
 HINSTANCE InstanceOf(HWND window) {
     return window != nullptr
                ? reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE))
                : nullptr;
+}
+
+HDC BlitSource() {
+    if (g_blitSource == nullptr) {
+        g_blitSource = CreateCompatibleDC(nullptr);
+    }
+    return g_blitSource;
 }
 
 } // namespace
@@ -58,16 +68,48 @@ HBITMAP CopyAsDibSection(HBITMAP source) {
     return copy;
 }
 
+HBITMAP KeepAsDibSection(HBITMAP owned) {
+    if (owned == nullptr || IsPaletteDisplay()) {
+        return owned;
+    }
+    HBITMAP copy = CopyAsDibSection(owned);
+    if (copy == nullptr) {
+        return owned;
+    }
+    DeleteObject(owned);
+    return copy;
+}
+
+bool IsPaletteDisplay() {
+    HDC screen = BlitSource();
+    return screen != nullptr && (GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0;
+}
+
 void DrawBitmap(HDC target, int x, int y, HBITMAP bitmap) {
     BITMAP size{};
     if (GetObjectA(bitmap, sizeof size, &size) == 0) {
         return;
     }
-    HDC memory = CreateCompatibleDC(target);
+    // A fresh memory context costs several times the blit itself: screens
+    // and pictures made for them share one; printers get their own.
+    const bool forScreen = GetDeviceCaps(target, TECHNOLOGY) == DT_RASDISPLAY;
+    HDC memory = forScreen ? BlitSource() : CreateCompatibleDC(target);
+    if (memory == nullptr) {
+        return;
+    }
     HGDIOBJ previous = SelectObject(memory, bitmap);
     BitBlt(target, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
     SelectObject(memory, previous);
-    DeleteDC(memory);
+    if (!forScreen) {
+        DeleteDC(memory);
+    }
+}
+
+void ReleaseBlitSource() {
+    if (g_blitSource != nullptr) {
+        DeleteDC(g_blitSource);
+        g_blitSource = nullptr;
+    }
 }
 
 void DrawHalftone(HDC target, int x, int y, int width, int height, HDC source, int sourceX,

@@ -25,9 +25,19 @@ HBITMAP LoadControlBitmap(HWND control, LPCSTR name);
 // it cannot be made. The source stays the caller's.
 HBITMAP CopyAsDibSection(HBITMAP source);
 
+// An owned bitmap in the form that paints fastest: without a palette
+// display, its copy as a DIB section (the original is deleted); otherwise,
+// or when no copy can be made, the bitmap itself.
+HBITMAP KeepAsDibSection(HBITMAP owned);
+
 // Copies a whole bitmap to (x, y) of a context (SRCCOPY) through a memory
 // context; cheap for a DIB section.
 void DrawBitmap(HDC target, int x, int y, HBITMAP bitmap);
+// True when the screen works with a palette (asked of the context that
+// DrawBitmap keeps, rather than of a new one at every button's creation).
+bool IsPaletteDisplay();
+// Deletes the memory context DrawBitmap keeps, with the shared objects.
+void ReleaseBlitSource();
 
 // Draws a picture disabled: the target rectangle is filled light grey, then
 // the picture is blitted through the checkerboard with

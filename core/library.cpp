@@ -1,5 +1,6 @@
 #include "core/library.h"
 
+#include "core/bitmaps.h"
 #include "core/text.h"
 #include "quorl32.h"
 
@@ -51,6 +52,7 @@ void DeleteSharedObjects() {
     DeleteAndClear(g_library.controlFont);
     DeleteAndClear(g_library.darkGreyPen);
     DeleteAndClear(g_library.lightGreyPen);
+    ReleaseBlitSource();
 }
 
 void RegisterLibraryMessages() {

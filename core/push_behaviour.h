@@ -123,7 +123,11 @@ public:
                                : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
             ExtractFieldName(name, record->fieldName);
         }
-        SetCaptionText(window, name);
+        // The window system stored the name already; storing it again costs
+        // a round trip to the server for every control of a dialog.
+        if (!NameIsCaption(name, static_cast<std::size_t>(kMaxCaptionLength))) {
+            SetCaptionText(window, name);
+        }
         if ((create.style & WS_DISABLED) != 0) {
             ChangeState(window, record, QSTATE_DISABLED, true);
         }

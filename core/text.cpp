@@ -99,4 +99,16 @@ void ExtractFieldName(const char* windowName, char (&fieldName)[kFieldNameSize])
     fieldName[length] = '\0';
 }
 
+bool NameIsCaption(const char* windowName, std::size_t maxCaptionLength) {
+    if (windowName == nullptr) {
+        return false;
+    }
+    for (std::size_t i = 0; windowName[i] != '\0'; ++i) {
+        if (i >= maxCaptionLength || windowName[i] == ',' || windowName[i] == '~') {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace quorl

@@ -42,4 +42,9 @@ constexpr std::size_t kFieldNameSize = 20;
 // comma gives an empty field name.
 void ExtractFieldName(const char* windowName, char (&fieldName)[kFieldNameSize]);
 
+// True when a window name is its own caption: no comma ends it early, no
+// "~" stands for a line break and it is no longer than a caption may be.
+// A control made with such a name need not store its caption again.
+bool NameIsCaption(const char* windowName, std::size_t maxCaptionLength);
+
 } // namespace quorl

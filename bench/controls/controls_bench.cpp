@@ -15,6 +15,7 @@
 #include "bench/controls/dialog_template.h"
 #include "bench/controls/harness.h"
 #include "quorl32.h"
+#include "quorl32_dates.h"
 
 namespace {
 
@@ -27,6 +28,12 @@ constexpr int kLoadSamples = 11;
 constexpr DWORD kRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 constexpr LPARAM kPrintFlags = PRF_CLIENT | PRF_ERASEBKGND;
 constexpr int kPictureButtonId = 981; // the library's notebook picture
+constexpr DWORD kCommonClasses = ICC_WIN95_CLASSES | ICC_DATE_CLASSES;
+constexpr int kPages = 10;
+constexpr char kPageList[] =
+    "SEITE0+SEITE1+SEITE2+SEITE3+SEITE4+SEITE5+SEITE6+SEITE7+SEITE8+SEITE9";
+constexpr DWORD kFullRepaint =
+    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN;
 
 // The window the controls live in: a plain grey parent, as a dialog is.
 HWND MakeHost() {
@@ -58,6 +65,63 @@ void Pump() {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         DispatchMessageA(&msg);
     }
+}
+
+template <typename Function>
+Function Resolve(HMODULE library, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+HWND EmptyDialog(HWND owner, const char* className, DWORD style, int x, int y, int cx, int cy) {
+    bench::DialogTemplate dialog(style | DS_SETFONT, x, y, cx, cy, "Dialog", className);
+    return CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
+                                      reinterpret_cast<const DLGTEMPLATE*>(dialog.bytes().data()),
+                                      owner, nullptr, 0);
+}
+
+// Ten pages of forty controls: the page switcher against a tab control
+// whose application shows and hides one child dialog per tab.
+Comparison PageSwitch(HWND host) {
+    constexpr DWORD kHostStyle = WS_POPUP | WS_VISIBLE;
+    HWND oursDialog = EmptyDialog(host, nullptr, kHostStyle, 0, 0, 260, 200);
+    HWND switcher = Child(oursDialog, GSEITE_CLASS, "", 0, 0, 0, 380, 300, 1);
+    SendMessageA(switcher, GSM_ADDPAGES, reinterpret_cast<WPARAM>(GetModuleHandleA(nullptr)),
+                 reinterpret_cast<LPARAM>(kPageList));
+    HWND peerDialog = EmptyDialog(host, nullptr, kHostStyle, 270, 0, 260, 200);
+    HWND tabs = Child(peerDialog, WC_TABCONTROLA, "", WS_CLIPSIBLINGS, 0, 0, 380, 300, 1);
+    static HWND pages[kPages];
+    for (int i = 0; i < kPages; ++i) {
+        char name[16];
+        wsprintfA(name, "Seite %d", i);
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = name;
+        SendMessageA(tabs, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+        wsprintfA(name, "SEITE%d", i);
+        pages[i] = CreateDialogParamA(GetModuleHandleA(nullptr), name, peerDialog, nullptr, 0);
+        RECT area = {0, 0, 380, 300};
+        SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+        SetWindowPos(pages[i], HWND_TOP, area.left, area.top, 0, 0, SWP_NOSIZE);
+    }
+    ShowWindow(pages[0], SW_SHOW);
+    Pump();
+    static int shown = 0;
+    return {"page switch, 10 pages x 40 controls: GSM_SELECTPAGE vs tab control + child dialogs",
+            {[switcher, oursDialog](int i) {
+                 SendMessageA(switcher, GSM_SELECTPAGE, 0, (i + 1) % kPages);
+                 UpdateWindow(oursDialog);
+             },
+             {}},
+            {[tabs, peerDialog](int i) {
+                 const int next = (i + 1) % kPages;
+                 SendMessageA(tabs, TCM_SETCURSEL, next, 0);
+                 ShowWindow(pages[shown], SW_HIDE);
+                 ShowWindow(pages[next], SW_SHOW);
+                 shown = next;
+                 UpdateWindow(peerDialog);
+             },
+             {}},
+            50};
 }
 
 // A memory picture for painting into a given context.
@@ -138,16 +202,11 @@ Comparison DialogCreation(HWND host) {
     return c;
 }
 
-template <typename Function>
-Function Resolve(HMODULE library, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
-
 // Loads the common controls and registers their classes.
 bool LoadCommonControls() {
     using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     const auto init = Resolve<Init>(LoadLibraryA("COMCTL32.DLL"), "InitCommonControlsEx");
-    const INITCOMMONCONTROLSEX all = {sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    const INITCOMMONCONTROLSEX all = {sizeof(INITCOMMONCONTROLSEX), kCommonClasses};
     return init != nullptr && init(&all);
 }
 
@@ -255,6 +314,28 @@ int main(int argc, char** argv) {
     Pump();
 
     static const char* const kTexts[] = {"Eins", "Zwei"};
+
+    using Create = HWND(WINAPI*)(HWND, HINSTANCE, int);
+    using AddField = HWND(WINAPI*)(HWND, HINSTANCE, int, int, int, LONG);
+    using Adjust = BOOL(WINAPI*)(HWND, HWND);
+    HMODULE library = GetModuleHandleA("QUORL32.DLL");
+    HWND bar = Resolve<Create>(library, "StsbCreate")(host, GetModuleHandleA(nullptr), 20);
+    HWND field =
+        Resolve<AddField>(library, "StsbAddField")(bar, GetModuleHandleA(nullptr), 21, 200, 0, 0);
+    Resolve<Adjust>(library, "StsbAdjust")(host, bar);
+    HWND statusBar =
+        Child(host, STATUSCLASSNAMEA, "", CCS_NOPARENTALIGN | CCS_NORESIZE, 10, 620, 400, 24, 22);
+    HWND schedule = Child(host, GSHED_CLASS, "", 0, 450, 10, 250, 200, 23);
+    HWND calendar = Child(host, MONTHCAL_CLASSA, "", 0, 450, 220, 250, 200, 24);
+    HWND frameDialog = EmptyDialog(host, BORDLGPLAGIAT_CLASS, WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                                   10, 10, 160, 100);
+    HWND plainDialog =
+        EmptyDialog(host, nullptr, WS_POPUP | WS_CAPTION | WS_VISIBLE, 200, 10, 160, 100);
+    if (bar == nullptr || field == nullptr || frameDialog == nullptr || plainDialog == nullptr) {
+        std::fprintf(stderr, "cannot create the status bar or the dialogs\n");
+        return 1;
+    }
+    Pump();
     std::vector<Comparison> comparisons = {
         {"GAUGE_SETPOS vs PBM_SETPOS + UpdateWindow",
          {[gauge](int i) { SendMessageA(gauge, GAUGE_SETPOS, i % 101, 0); }, {}},
@@ -280,6 +361,51 @@ int main(int argc, char** argv) {
           },
           {}}},
         DialogCreation(host),
+        PageSwitch(host),
+        {"status field text vs SB_SETTEXT, + UpdateWindow",
+         {[field](int i) {
+              SetWindowTextA(field, kTexts[i % 2]);
+              UpdateWindow(field);
+          },
+          {}},
+         {[statusBar](int i) {
+              SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(kTexts[i % 2]));
+              UpdateWindow(statusBar);
+          },
+          {}}},
+        {"status field, the same text again, + UpdateWindow",
+         {[field](int) {
+              SetWindowTextA(field, kTexts[0]);
+              UpdateWindow(field);
+          },
+          {}},
+         {[statusBar](int) {
+              SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(kTexts[0]));
+              UpdateWindow(statusBar);
+          },
+          {}}},
+        {"full repaint: GSHED vs month calendar",
+         {[schedule](int) { RedrawWindow(schedule, nullptr, nullptr, kFullRepaint); }, {}},
+         {[calendar](int) { RedrawWindow(calendar, nullptr, nullptr, kFullRepaint); }, {}}},
+        {"month change: GSHM_SETDATE vs MCM_SETCURSEL, + UpdateWindow",
+         {[schedule](int i) {
+              DateRec date = {2026, 15, static_cast<signed char>(i % 12 + 1)};
+              SendMessageA(schedule, GSHM_SETDATE, 0, reinterpret_cast<LPARAM>(&date));
+              UpdateWindow(schedule);
+          },
+          {}},
+         {[calendar](int i) {
+              SYSTEMTIME date{};
+              date.wYear = 2026;
+              date.wMonth = static_cast<WORD>(i % 12 + 1);
+              date.wDay = 15;
+              SendMessageA(calendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&date));
+              UpdateWindow(calendar);
+          },
+          {}}},
+        {"dialog repaint: BORDLGPLAGIAT vs plain dialog",
+         {[frameDialog](int) { RedrawWindow(frameDialog, nullptr, nullptr, kFullRepaint); }, {}},
+         {[plainDialog](int) { RedrawWindow(plainDialog, nullptr, nullptr, kFullRepaint); }, {}}},
     };
     for (const Comparison& comparison : comparisons) {
         results.push_back(bench::Measure(comparison, settings));

@@ -10,7 +10,8 @@ namespace bench {
 
 class DialogTemplate {
 public:
-    DialogTemplate(DWORD style, int x, int y, int cx, int cy, const char* title) {
+    DialogTemplate(DWORD style, int x, int y, int cx, int cy, const char* title,
+                   const char* className = nullptr) {
         DLGTEMPLATE header{};
         header.style = style;
         header.x = static_cast<short>(x);
@@ -19,7 +20,11 @@ public:
         header.cy = static_cast<short>(cy);
         Append(&header, sizeof header);
         Word(0); // no menu
-        Word(0); // the standard dialog class
+        if (className != nullptr) {
+            Text(className);
+        } else {
+            Word(0); // the standard dialog class
+        }
         Text(title);
         if ((style & DS_SETFONT) != 0) {
             Word(8);
@@ -49,8 +54,11 @@ public:
 
 private:
     void Append(const void* data, std::size_t size) {
+        // Byte by byte: GCC 12 sees a false overflow in the inlined range insert.
         const auto* p = static_cast<const unsigned char*>(data);
-        bytes_.insert(bytes_.end(), p, p + size);
+        for (std::size_t i = 0; i < size; ++i) {
+            bytes_.push_back(p[i]);
+        }
     }
     void Align() {
         while (bytes_.size() % 4 != 0) {

@@ -41,13 +41,6 @@ void InvalidateAll(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
-bool IsPaletteDisplay() {
-    HDC probe = CreateCompatibleDC(nullptr);
-    const bool palette = (GetDeviceCaps(probe, RASTERCAPS) & RC_PALETTE) != 0;
-    DeleteDC(probe);
-    return palette;
-}
-
 constexpr int kModuleCount = sizeof(ControlModules::order) / sizeof(ControlModules::order[0]);
 
 bool SearchedBefore(const ControlModules& modules, int index) {
@@ -57,15 +50,6 @@ bool SearchedBefore(const ControlModules& modules, int index) {
         }
     }
     return false;
-}
-
-// Without a palette display a found picture is kept as a DIB section,
-// which paints several times faster than the device-dependent original.
-void KeepAsDibSection(ButtonBlock& block) {
-    if (HBITMAP copy = CopyAsDibSection(block.picture)) {
-        DeleteObject(block.picture);
-        block.picture = copy;
-    }
 }
 
 // Library first, so the stock pictures win, then the parent's module,
@@ -88,9 +72,8 @@ void ChoosePicture(HWND window, ButtonBlock& block) {
             }
             if (LoadBitmapPalette(module, MAKEINTRESOURCEA(search.ids[i]), &block.picture,
                                   &block.palette)) {
-                if (!paletteDisplay) {
-                    KeepAsDibSection(block);
-                }
+                // The found picture is the button's own: kept in the form that paints fastest.
+                block.picture = KeepAsDibSection(block.picture);
                 return;
             }
             // A failed 8-bit load may still hand back the palette it built.

@@ -131,7 +131,7 @@ void LoadMarks(HWND window, const CREATESTRUCTA& create, CheckButtonData& data) 
     const auto* tab = static_cast<const CheckTabParams*>(create.lpCreateParams);
     if ((style & QCS_TABMODE) != 0 && tab != nullptr) {
         data.owner = tab->owner;
-        HBITMAP face = LoadControlBitmap(window, tab->bitmapName);
+        HBITMAP face = KeepAsDibSection(LoadControlBitmap(window, tab->bitmapName));
         for (HBITMAP& mark : data.marks) {
             mark = face;
         }

@@ -9,8 +9,6 @@ namespace quorl::dialogframe {
 
 namespace {
 
-constexpr int kLineWidth = 1;
-
 HBRUSH LightGrey() {
     return static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
 }
@@ -81,11 +79,12 @@ void DrawCorners(HDC dc, const PixelRect& r, int first, int last, int colourInde
     for (int i = 0; i < run.count; ++i) {
         points[i] = {run.points[i].x, run.points[i].y};
     }
-    HPEN pen = CreatePen(PS_SOLID, kLineWidth, GetSysColor(colourIndex));
-    HGDIOBJ previous = SelectObject(dc, pen);
+    // The context's own pen takes the colour: no pen made and deleted per line.
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(DC_PEN));
+    const COLORREF previousColour = SetDCPenColor(dc, GetSysColor(colourIndex));
     Polyline(dc, points, run.count);
+    SetDCPenColor(dc, previousColour);
     SelectObject(dc, previous);
-    DeleteObject(pen);
 }
 
 void DrawBorder(HWND frame) {

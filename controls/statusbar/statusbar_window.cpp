@@ -113,13 +113,18 @@ LRESULT OnSetLong(HWND field, WPARAM index, LPARAM value) {
 // of the text shows.
 LRESULT OnSetText(HWND field, WPARAM wParam, LPARAM newText) {
     const char* text = newText != 0 ? reinterpret_cast<const char*>(newText) : "";
-    char current[kFieldTextSize] = "";
-    GetWindowTextA(field, current, sizeof current);
-    const LRESULT result = DefWindowProcA(field, WM_SETTEXT, wParam, newText);
-    if (std::strcmp(current, text) != 0) {
-        InvalidateRect(field, nullptr, TRUE);
-        NotifyAccessible(EVENT_OBJECT_NAMECHANGE, field);
+    // One character more than a field shows, to tell a longer text apart.
+    char current[kFieldTextSize + 1] = "";
+    const LRESULT length =
+        DefWindowProcA(field, WM_GETTEXT, sizeof current, reinterpret_cast<LPARAM>(current));
+    // The same text again (read whole, not cut short) is not even stored
+    // again: a clock's once-a-second update then costs next to nothing.
+    if (length < kFieldTextSize && std::strcmp(current, text) == 0) {
+        return TRUE;
     }
+    const LRESULT result = DefWindowProcA(field, WM_SETTEXT, wParam, newText);
+    InvalidateRect(field, nullptr, TRUE);
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, field);
     return result;
 }
 

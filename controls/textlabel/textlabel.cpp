@@ -56,16 +56,20 @@ HLOCAL CreateFieldNameBlock(const char* windowName) {
 }
 
 // The parent repaints its background under the label before the label
-// paints again. A parent that clips its children leaves them out of its
-// own repaint, so the label asks for its repaint itself as well.
+// paints again; the parent's invalidation takes the label along. Only a
+// parent that clips its children leaves them out, and then the label asks
+// for its repaint itself, so that it is painted once either way.
 void InvalidateInParent(HWND window) {
-    if (HWND parent = GetParent(window)) {
+    HWND parent = GetParent(window);
+    if (parent != nullptr) {
         RECT area;
         GetClientRect(window, &area);
         MapWindowPoints(window, parent, reinterpret_cast<POINT*>(&area), 2);
         InvalidateRect(parent, &area, TRUE);
     }
-    InvalidateRect(window, nullptr, FALSE);
+    if (parent == nullptr || (GetWindowLongA(parent, GWL_STYLE) & WS_CLIPCHILDREN) != 0) {
+        InvalidateRect(window, nullptr, FALSE);
+    }
 }
 
 LRESULT OnCreate(HWND window, LPARAM lParam) {

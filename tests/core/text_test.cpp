@@ -111,6 +111,19 @@ TEST(FieldName, TinyBuffersAndMissingArguments) {
     EXPECT_EQ(buffer[0], '\0');
 }
 
+TEST(NameIsCaption, OnlyANameWithoutCommaTildeOrExcess) {
+    const struct {
+        const char* name;
+        bool caption;
+    } cases[] = {
+        {"OK", true},   {"", true},       {"Ja,Feld", false}, {"Zwei~Zeilen", false},
+        {"abcd", true}, {"abcde", false}, {nullptr, false},   {",", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(quorl::NameIsCaption(c.name, 4), c.caption) << (c.name ? c.name : "null");
+    }
+}
+
 TEST(FieldName, FollowsTheFirstCommaAndKeeps19Characters) {
     char name[quorl::kFieldNameSize];
     std::memset(name, 'x', sizeof name);

@@ -2,6 +2,8 @@
 // no-repaint rule. Borders are one pixel under Wine.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <windows.h>
 
 #include "quorl32.h"
@@ -138,6 +140,13 @@ TEST_F(StatusBarTest, SameTextIsNotRepainted) {
         RECT update;
         EXPECT_EQ(GetUpdateRect(field, &update, FALSE), s.repaint) << (s.text ? s.text : "null");
     }
+    // A text longer than the field shows, then only the part it shows: a change.
+    const std::string longer(130, 'x');
+    const std::string shown(119, 'x');
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(longer.c_str()));
+    UpdateWindow(field);
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+    EXPECT_EQ(GetWindowTextLengthA(field), 119);
 }
 
 } // namespace
