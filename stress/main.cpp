@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "tests/stress/stress.h"
+#include "stress/stress.h"
 
 namespace {
 
