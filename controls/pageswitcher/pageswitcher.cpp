@@ -622,6 +622,7 @@ const ClassDescriptor kClass = {.name = GSEITE_CLASSA,
                                 .background = NoBrush,
                                 .procedure = WindowProc,
                                 .registered = RememberAtom,
+                                .teardown = ReleaseJunctions,
                                 .accessible = &kAccessible};
 
 ATOM PropertyAtom() {
