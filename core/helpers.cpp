@@ -57,6 +57,16 @@ LRESULT GetCaptionText(HWND window, WPARAM size, LPARAM buffer) {
     return count;
 }
 
+LRESULT TakeText(HWND window, LPARAM text, char* buffer, int size) {
+    buffer[0] = '\0';
+    const LRESULT taken = DefWindowProcA(window, WM_SETTEXT, 0, text);
+    if (taken != FALSE) {
+        DefWindowProcA(window, WM_GETTEXT, static_cast<WPARAM>(size),
+                       reinterpret_cast<LPARAM>(buffer));
+    }
+    return taken;
+}
+
 int ReadCaption(HWND window, char* buffer, int size) {
     if (buffer == nullptr || size <= 0) {
         return 0;
@@ -67,15 +77,11 @@ int ReadCaption(HWND window, char* buffer, int size) {
 }
 
 LRESULT SetCaptionText(HWND window, LPCSTR text) {
-    // The default handling takes the text first: it copies it as the window
-    // manager does, so a pointer that is no readable string fails there and
-    // is never read here. The caption is then made from the stored copy.
-    const LRESULT taken = DefWindowProcA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    char caption[kCaptionBufferSize];
+    const LRESULT taken = TakeText(window, reinterpret_cast<LPARAM>(text), caption, sizeof caption);
     if (text == nullptr || taken == FALSE) {
         return taken;
     }
-    char caption[kCaptionBufferSize] = "";
-    DefWindowProcA(window, WM_GETTEXT, sizeof caption, reinterpret_cast<LPARAM>(caption));
     int length = 0;
     for (; length < kMaxCaptionLength && caption[length] != '\0' && caption[length] != kCaptionEnd;
          ++length) {

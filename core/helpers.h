@@ -31,6 +31,13 @@ HMODULE ProgramModuleHandle();
 // "&" as "$", so that it offers no mnemonic.
 LRESULT GetCaptionText(HWND window, WPARAM size, LPARAM buffer);
 
+// The first step of WM_SETTEXT for a control that reads the new text: the
+// default handling takes it (copying it as the window manager does, so a
+// pointer that is no readable string fails there and is never read here),
+// then the stored copy is read back into buffer (size bytes, terminated;
+// empty when nothing was taken). Returns the default handling's answer.
+LRESULT TakeText(HWND window, LPARAM text, char* buffer, int size);
+
 // The caption as stored, for painting: WM_GETTEXT reports a hidden
 // control's "&" as "$", but a hidden control printed into a context (as
 // AnimateWindow does before showing it) must show its real caption.

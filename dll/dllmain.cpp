@@ -5,6 +5,10 @@
 #include "dates/holidays.h"
 #include "quorl32.h"
 
+namespace __gnu_cxx {
+void __freeres();
+}
+
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     quorl::g_library.instance = instance;
     switch (reason) {
@@ -19,6 +23,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
         // could not register its own.
         if (reserved == nullptr) {
             quorl::UnregisterLibraryClasses();
+            __gnu_cxx::__freeres();
         }
         break;
     default:

@@ -119,6 +119,9 @@ void Release(HWND window, Block& block) {
 }
 
 LRESULT OnCreate(HWND window, Block& earlier, const CREATESTRUCTA* create) {
+    if (create == nullptr) {
+        return 0; // a hand-sent message without its record changes nothing
+    }
     Release(window, earlier);
     Block::Create(window, QBWL_DATA);
     Block block(window, QBWL_DATA);

@@ -173,6 +173,9 @@ void Release(HWND window, Block& block) {
 }
 
 LRESULT OnCreate(HWND window, Block& earlier, LPARAM lParam) {
+    if (lParam == 0) {
+        return 0; // a hand-sent message without its record changes nothing
+    }
     const auto& create = *reinterpret_cast<const CREATESTRUCTA*>(lParam);
     Release(window, earlier);
     Block::Create(window, QCWL_DATA);

@@ -330,7 +330,11 @@ void ReleaseEarlier(HWND window, Block& block) {
     Block::Destroy(window, GSWL_BLOCK);
 }
 
-LRESULT OnCreate(HWND window, Block& earlier, const CREATESTRUCTA& create) {
+LRESULT OnCreate(HWND window, Block& earlier, const CREATESTRUCTA* given) {
+    if (given == nullptr) {
+        return 0; // a hand-sent message without its record changes nothing
+    }
+    const CREATESTRUCTA& create = *given;
     ReleaseEarlier(window, earlier);
     if (Block::Create(window, GSWL_BLOCK) == nullptr) {
         return kFailCreation;
@@ -510,7 +514,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     Block block(window, GSWL_BLOCK); // none yet at the first WM_CREATE
     switch (message) {
     case WM_CREATE:
-        return OnCreate(window, block, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        return OnCreate(window, block, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case GSM_ADDPAGES:
         return OnAddPages(window, block.get(), reinterpret_cast<HINSTANCE>(wParam),
                           reinterpret_cast<const char*>(lParam));
@@ -618,6 +622,7 @@ const ClassDescriptor kClass = {.name = GSEITE_CLASSA,
                                 .background = NoBrush,
                                 .procedure = WindowProc,
                                 .registered = RememberAtom,
+                                .teardown = ReleaseJunctions,
                                 .accessible = &kAccessible};
 
 ATOM PropertyAtom() {

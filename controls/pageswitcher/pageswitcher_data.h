@@ -83,5 +83,7 @@ HWND CreateTab(HINSTANCE module, const ControlBlock& block, HWND switcher, const
 void LayoutTabs(HWND switcher, ControlBlock& block);
 
 void Paint(HDC dc, const ControlBlock* block);
+// Deletes the junction pictures the switchers share, with the library's shared objects.
+void ReleaseJunctions();
 
 } // namespace quorl::pageswitcher

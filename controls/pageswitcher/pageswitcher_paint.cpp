@@ -4,6 +4,7 @@
 #include "controls/pageswitcher/label_list.h"
 #include "controls/pageswitcher/pageswitcher_data.h"
 #include "controls/textlabel/text_painter.h"
+#include "core/bitmaps.h"
 #include "core/library.h"
 #include "core/rect_convert.h"
 
@@ -27,6 +28,22 @@ constexpr UINT kTabPlaceFlags = SWP_NOZORDER | SWP_NOACTIVATE;
 constexpr int kJunctionCount = 3;
 constexpr int kPenWidth = 1;
 constexpr COLORREF kLabelText = RGB(0, 0, 0);
+
+// The junction pictures, loaded once as DIB sections for every switcher:
+// loading and selecting device-dependent copies cost most of a repaint.
+HBITMAP g_junctions[kJunctionCount] = {};
+
+bool LoadJunctions() {
+    bool complete = true;
+    for (int i = 0; i < kJunctionCount; ++i) {
+        if (g_junctions[i] == nullptr) {
+            g_junctions[i] = KeepAsDibSection(
+                LoadBitmapA(g_library.instance, MAKEINTRESOURCEA(kJunctionBitmapId[i])));
+        }
+        complete = complete && g_junctions[i] != nullptr;
+    }
+    return complete;
+}
 
 void DrawLines(HDC dc, const Line* lines, int count, HPEN grey) {
     for (int i = 0; i < count; ++i) {
@@ -67,12 +84,7 @@ void DrawJunctions(HDC dc, HDC memory, const ControlBlock& block, int width,
 void PaintTabRow(HDC dc, const ControlBlock& block) {
     const int width = block.frame.right - block.frame.left;
     const int height = block.frame.bottom - block.frame.top;
-    HBITMAP bitmaps[kJunctionCount];
-    bool complete = true;
-    for (int i = 0; i < kJunctionCount; ++i) {
-        bitmaps[i] = LoadBitmapA(g_library.instance, MAKEINTRESOURCEA(kJunctionBitmapId[i]));
-        complete = complete && bitmaps[i] != nullptr;
-    }
+    const bool complete = LoadJunctions();
     HPEN grey = CreatePen(PS_SOLID, kPenWidth, kDarkGrey);
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ previousPen = SelectObject(dc, GetStockObject(BLACK_PEN));
@@ -80,7 +92,7 @@ void PaintTabRow(HDC dc, const ControlBlock& block) {
         Line outlines[kMaxOutlineLines];
         DrawLines(dc, outlines, TabOutlines(width, block.pageCount, block.currentPage, outlines),
                   grey);
-        DrawJunctions(dc, memory, block, width, bitmaps);
+        DrawJunctions(dc, memory, block, width, g_junctions);
     }
     Line frame[kFrameLines];
     FrameLines(width, height, frame);
@@ -89,11 +101,6 @@ void PaintTabRow(HDC dc, const ControlBlock& block) {
     DeleteObject(grey);
     if (memory != nullptr) {
         DeleteDC(memory);
-    }
-    for (HBITMAP bitmap : bitmaps) {
-        if (bitmap != nullptr) {
-            DeleteObject(bitmap);
-        }
     }
 }
 
@@ -128,6 +135,15 @@ void PaintLabels(HDC dc, const ControlBlock& block) {
 }
 
 } // namespace
+
+void ReleaseJunctions() {
+    for (HBITMAP& junction : g_junctions) {
+        if (junction != nullptr) {
+            DeleteObject(junction);
+            junction = nullptr;
+        }
+    }
+}
 
 HWND CreateTab(HINSTANCE module, const ControlBlock& block, HWND switcher, const char* name,
                const char* caption, int slot) {

@@ -9,6 +9,7 @@
 
 #include "controls/schedule/schedule_block.h"
 #include "core/accessible.h"
+#include "core/helpers.h"
 #include "core/library.h"
 #include "core/local_block.h"
 #include "core/paint_dc.h"
@@ -207,7 +208,11 @@ void Release(HWND window, Block& block) {
     Block::Destroy(window, GSHWL_BLOCK);
 }
 
-void OnCreate(HWND window, Block& earlier, const CREATESTRUCTA& create) {
+void OnCreate(HWND window, Block& earlier, const CREATESTRUCTA* given) {
+    if (given == nullptr) {
+        return; // a hand-sent message without its record changes nothing
+    }
+    const CREATESTRUCTA& create = *given;
     Release(window, earlier);
     if (Block::Create(window, GSHWL_BLOCK) == nullptr) {
         return; // the control lives on without state
@@ -290,16 +295,19 @@ LRESULT OnGetText(const ScheduleBlock* block, WPARAM size, LPARAM buffer) {
 }
 
 // A text without a year takes the year of the current date.
-void OnSetText(HWND window, const ScheduleBlock* block, const char* text) {
-    if (block == nullptr || text == nullptr) {
-        return;
+// The text is read from the window's own copy, so that a pointer that is
+// no readable string is refused by the default handling.
+LRESULT OnSetText(HWND window, const ScheduleBlock* block, LPARAM text) {
+    char copy[kSetTextLength + 1];
+    const LRESULT taken = TakeText(window, text, copy, sizeof copy);
+    if (block == nullptr || text == 0 || taken == FALSE) {
+        return taken;
     }
-    char copy[kSetTextLength + 1] = {};
-    std::strncpy(copy, text, kSetTextLength);
     DateEntry entry{};
     entry.start.year = block->grid.date.year;
     ParseDateItem(copy, &entry);
     SendMessageA(window, GSHM_SETDATE, 0, reinterpret_cast<LPARAM>(&entry.start));
+    return taken;
 }
 
 LRESULT OnGetFieldName(const ScheduleBlock& block, WPARAM size, LPARAM buffer) {
@@ -542,7 +550,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     ScheduleBlock* b = block.get();
     switch (message) {
     case WM_CREATE:
-        OnCreate(window, block, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        OnCreate(window, block, reinterpret_cast<const CREATESTRUCTA*>(lParam));
         break;
     case WM_NCDESTROY:
         OnNcDestroy(window, block);
@@ -558,8 +566,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         OnFocus(window, b, message == WM_SETFOCUS);
         break;
     case WM_SETTEXT:
-        OnSetText(window, b, reinterpret_cast<const char*>(lParam));
-        break;
+        return OnSetText(window, b, lParam);
     case WM_GETTEXT:
         return OnGetText(b, wParam, lParam);
     case WM_PAINT:

@@ -4,6 +4,7 @@
 #include "controls/statusbar/statusbar.h"
 #include "controls/statusbar/statusbar_internal.h"
 #include "core/accessible.h"
+#include "core/helpers.h"
 #include "core/paint_dc.h"
 
 namespace quorl::statusbar {
@@ -110,21 +111,19 @@ LRESULT OnSetLong(HWND field, WPARAM index, LPARAM value) {
 
 // Nothing changed, nothing repainted: a clock that sets its text every
 // second does not flicker. Bytes are compared as they are, so any change
-// of the text shows.
-LRESULT OnSetText(HWND field, WPARAM wParam, LPARAM newText) {
-    const char* text = newText != 0 ? reinterpret_cast<const char*>(newText) : "";
-    // One character more than a field shows, to tell a longer text apart.
+// of the text shows, as the window keeps it, one character more than a
+// field shows, to tell a longer text apart. The default handling
+// takes it first, so a pointer that is no readable string is refused there
+// and never read here.
+LRESULT OnSetText(HWND field, LPARAM newText) {
     char current[kFieldTextSize + 1] = "";
-    const LRESULT length =
-        DefWindowProcA(field, WM_GETTEXT, sizeof current, reinterpret_cast<LPARAM>(current));
-    // The same text again (read whole, not cut short) is not even stored
-    // again: a clock's once-a-second update then costs next to nothing.
-    if (length < kFieldTextSize && std::strcmp(current, text) == 0) {
-        return TRUE;
+    DefWindowProcA(field, WM_GETTEXT, sizeof current, reinterpret_cast<LPARAM>(current));
+    char text[kFieldTextSize + 1];
+    const LRESULT result = TakeText(field, newText, text, sizeof text);
+    if (std::strcmp(current, text) != 0) {
+        InvalidateRect(field, nullptr, TRUE);
+        NotifyAccessible(EVENT_OBJECT_NAMECHANGE, field);
     }
-    const LRESULT result = DefWindowProcA(field, WM_SETTEXT, wParam, newText);
-    InvalidateRect(field, nullptr, TRUE);
-    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, field);
     return result;
 }
 
@@ -233,7 +232,7 @@ LRESULT CALLBACK FieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case STSF_SETLONG:
         return field::OnSetLong(window, wParam, lParam);
     case WM_SETTEXT:
-        return field::OnSetText(window, wParam, lParam);
+        return field::OnSetText(window, lParam);
     case WM_PAINT:
         return field::OnPaint(window, wParam);
     case WM_PRINTCLIENT:

@@ -1,5 +1,6 @@
 // A WM_CREATE sent again to a living control releases what the first one
-// made (record, pictures, field name) before making them anew.
+// made (record, pictures, field name) before making them anew; a text that
+// is no readable string leaves every control as it was.
 #include <cstring>
 #include <string>
 
@@ -27,6 +28,7 @@ const RecreateCase kCases[] = {
     {GAUGE_CLASS, "Fortschritt", 0, 23, nullptr},
     {GSHED_CLASSA, ",DATUM", 0, 24, "DATUM"},
     {GSEITE_CLASSA, "", 0, 25, nullptr},
+    {QUSTSF_CLASSA, "Bereit", 0, 26, nullptr},
 };
 
 class Recreate : public quorl_test::ControlTest,
@@ -63,6 +65,22 @@ TEST_P(Recreate, ReleasesWhatTheFirstCreationMade) {
         EXPECT_STREQ(buffer, c.fieldName);
     }
     quorl_test::Redraw(control); // the new record paints
+}
+
+// A text pointer that is no readable string is refused by the default
+// handling, which takes the text first; the control keeps its text.
+TEST_P(Recreate, UnreadableTextLeavesTheTextAsItWas) {
+    const RecreateCase& c = GetParam();
+    HWND control = Make(c.className, c.text, c.style, {10, 10, 110, 40}, c.id);
+    ASSERT_NE(control, nullptr);
+    char before[64] = "";
+    GetWindowTextA(control, before, sizeof before);
+    void* noAccess = VirtualAlloc(nullptr, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_NOACCESS);
+    SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(noAccess));
+    VirtualFree(noAccess, 0, MEM_RELEASE);
+    char after[64] = "";
+    GetWindowTextA(control, after, sizeof after);
+    EXPECT_STREQ(after, before);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryClassWithARecord, Recreate, testing::ValuesIn(kCases),

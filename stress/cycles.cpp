@@ -1,0 +1,153 @@
+// Create/paint/change/destroy cycles per class and the InitQuorl/ExitQuorl
+// storms, each measured with the GDI and heap census against a baseline
+// taken after a warm-up.
+#include <functional>
+
+#include "tests/common/census.h"
+#include "stress/stress.h"
+
+namespace stress {
+
+namespace {
+
+// The down storm goes this far below zero, as applications that call
+// ExitQuorl too often have been seen to.
+constexpr int kDownStormDepth = 177;
+constexpr int kMostNesting = 5;
+
+// One cycle: made, painted, changed, painted again, destroyed.
+bool Cycle(const ClassSpec& spec, HWND host, long cycle) {
+    HWND own = spec.ownsItsHost ? CreateHost() : nullptr;
+    HWND control = spec.create(spec, own != nullptr ? own : host);
+    if (control != nullptr) {
+        PaintNow(control);
+        spec.exercise(control, cycle);
+        PaintNow(control);
+        DestroyWindow(control);
+    }
+    if (own != nullptr) {
+        DestroyWindow(own);
+    }
+    Pump();
+    return control != nullptr;
+}
+
+// Runs warmUp rounds, takes the baseline, runs rounds more and reports
+// what is left; false when a round failed.
+bool Measure(long warmUp, long rounds, const std::function<bool(long)>& round, long& objects,
+             long long& bytes) {
+    for (long i = 0; i < warmUp; ++i) {
+        if (!round(i)) {
+            return false;
+        }
+    }
+    quorl_test::Census census;
+    for (long i = 0; i < rounds; ++i) {
+        if (!round(warmUp + i)) {
+            return false;
+        }
+    }
+    const quorl_test::Held held = census.Now();
+    objects = held.objects;
+    bytes = held.bytes;
+    return true;
+}
+
+// One control of every class, made, painted and destroyed again.
+bool EveryClassOnce(const Options& options, HWND host, long round) {
+    for (const ClassSpec& spec : Classes(options)) {
+        if (!Cycle(spec, host, round)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<CycleResult> RunCycles(const Options& options) {
+    std::vector<CycleResult> results;
+    for (const ClassSpec& spec : Classes(options)) {
+        HWND host = CreateHost();
+        CycleResult result{spec.name, options.cycles};
+        result.failed = !Measure(
+            options.warmUp, options.cycles, [&](long i) { return Cycle(spec, host, i); },
+            result.objects, result.bytes);
+        DestroyWindow(host);
+        Pump();
+        results.push_back(result);
+    }
+    return results;
+}
+
+std::vector<StormResult> RunStorms(const Options& options) {
+    std::vector<StormResult> results;
+    Library& lib = g_library;
+    HWND host = CreateHost();
+    // Live controls through every storm: one of each class, painted after
+    // each change of the library's state.
+    std::vector<HWND> live;
+    for (const ClassSpec& spec : Classes(options)) {
+        live.push_back(spec.create(spec, host));
+    }
+    const auto paintAll = [&] {
+        for (HWND control : live) {
+            PaintNow(control);
+        }
+        Pump();
+        return true;
+    };
+    lib.initQuorl(); // the storms start and end at a count of 1
+
+    const auto storm = [&](const char* name, const std::function<bool(long)>& round) {
+        StormResult result{name, options.storms};
+        result.failed = !Measure(1, options.storms, round, result.objects, result.bytes);
+        results.push_back(result);
+    };
+    storm("balanced: exit, init", [&](long) {
+        lib.exitQuorl(); // teardown: the live controls keep a deleted font
+        paintAll();
+        lib.initQuorl();
+        return paintAll();
+    });
+    storm("nested: init n, exit n", [&](long round) {
+        const long depth = 1 + round % kMostNesting;
+        for (long i = 0; i < depth; ++i) {
+            lib.initQuorl();
+        }
+        paintAll();
+        for (long i = 0; i < depth; ++i) {
+            lib.exitQuorl();
+        }
+        return paintAll();
+    });
+    storm("unbalanced down to -177", [&](long round) {
+        for (int i = 0; i <= kDownStormDepth; ++i) {
+            lib.exitQuorl();
+        }
+        paintAll();
+        // Controls made while the library is torn down.
+        const bool made = EveryClassOnce(options, host, round);
+        for (int i = 0; i <= kDownStormDepth; ++i) {
+            lib.initQuorl();
+        }
+        paintAll();
+        return made;
+    });
+    lib.exitQuorl();
+
+    for (HWND control : live) {
+        DestroyWindow(control);
+    }
+    Pump();
+    // Unloading takes the classes away: no control may live by then.
+    storm("reload: FreeLibrary, LoadLibrary", [&](long round) {
+        lib.Unload();
+        return lib.Load() && EveryClassOnce(options, host, round);
+    });
+    DestroyWindow(host);
+    Pump();
+    return results;
+}
+
+} // namespace stress
