@@ -6,6 +6,8 @@
 
 namespace quorl {
 
+struct AccessibleEntry;
+
 struct ClassDescriptor {
     const char* name;
     UINT style;
@@ -19,6 +21,9 @@ struct ClassDescriptor {
     void (*setup)() = nullptr;
     void (*registered)(ATOM atom) = nullptr;
     void (*teardown)() = nullptr;
+    // What screen readers are told of the control (core/accessible.h);
+    // null: the system's own description of a plain window.
+    const AccessibleEntry* accessible = nullptr;
 };
 
 // Class styles of the library's controls.

@@ -14,7 +14,7 @@ constexpr int kPointsPerInch = 72;
 
 HFONT CreateControlFont() {
     char value[kFontProfileBufferSize];
-    GetProfileStringA(QUORL_PROFILE_SECTION, QUORL_PROFILE_FONT, kDefaultFontProfile, value,
+    GetProfileStringA(QUORL_PROFILE_SECTIONA, QUORL_PROFILE_FONTA, kDefaultFontProfile, value,
                       sizeof value);
     const FontProfile profile = SplitFontProfile(value);
 
@@ -54,9 +54,9 @@ void DeleteSharedObjects() {
 }
 
 void RegisterLibraryMessages() {
-    g_library.msgGetFieldName = RegisterWindowMessageA(BWM_GETFIELDNAME_NAME);
-    g_library.msgFocusNotify = RegisterWindowMessageA(BWM_FOCUSNOTIFY_NAME);
-    g_library.msgPaintDC = RegisterWindowMessageA(BWM_PAINTDC_NAME);
+    g_library.msgGetFieldName = RegisterWindowMessageA(BWM_GETFIELDNAME_NAMEA);
+    g_library.msgFocusNotify = RegisterWindowMessageA(BWM_FOCUSNOTIFY_NAMEA);
+    g_library.msgPaintDC = RegisterWindowMessageA(BWM_PAINTDC_NAMEA);
 }
 
 } // namespace quorl

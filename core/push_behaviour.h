@@ -12,9 +12,13 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
 
+#include "core/accessible.h"
 #include "core/helpers.h"
+#include "core/local_block.h"
 #include "core/library.h"
+#include "core/paint_dc.h"
 #include "core/text.h"
 #include "core/window_longs.h"
 #include "quorl32.h"
@@ -72,7 +76,32 @@ public:
     void ChangeState(HWND window, Record* record, LONG mask, bool set) const {
         if (ChangeStateBits(window, mask, set ? TRUE : FALSE)) {
             hooks_.repaint(window, record);
+            NotifyAccessible(EVENT_OBJECT_STATECHANGE, window);
         }
+    }
+
+    // What a screen reader hears of both classes: focusable, pressed while
+    // drawn pressed, named by the caption or else by the field name, and
+    // the default action a click as by the space bar.
+    static LONG AccessibleState(HWND window) {
+        const LONG state = GetWindowLongA(window, kStateWordIndex);
+        const bool pressed =
+            (state & (QSTATE_PUSHED | QSTATE_TRACKING)) != 0 && (state & QSTATE_OUTSIDE) == 0;
+        return STATE_SYSTEM_FOCUSABLE | (pressed ? STATE_SYSTEM_PRESSED : 0);
+    }
+    static std::string AccessibleName(HWND window) {
+        std::string name = SpokenWindowText(window);
+        if (name.empty()) {
+            Block block(window, kDataIndex);
+            if (block) {
+                name = block->fieldName;
+            }
+        }
+        return name;
+    }
+    void AccessibleClick(HWND window) const {
+        Block block(window, kDataIndex);
+        Click(window, block.get(), ClickSource::Key);
     }
 
     // The end of every completed press.
@@ -109,12 +138,13 @@ public:
             ChangeState(window, record, QSTATE_DISABLED, wParam == 0);
             return 0;
         case WM_SETTEXT:
-            InvalidateRect(window, nullptr, TRUE);
-            return SetCaptionText(window, reinterpret_cast<LPCSTR>(lParam));
+            return OnSetText(window, reinterpret_cast<LPCSTR>(lParam));
         case WM_GETTEXT:
             return GetCaptionText(window, wParam, lParam);
         case WM_ERASEBKGND:
             return OnEraseBackground(window, record, wParam, lParam);
+        case WM_PRINTCLIENT:
+            return PrintClient(window, wParam, lParam);
         case WM_SETFONT:
             return OnSetFont(window, record, reinterpret_cast<HFONT>(wParam));
         case WM_KEYDOWN:
@@ -142,8 +172,21 @@ public:
     }
 
 private:
+    using Block = LocalBlock<Record>;
+    static constexpr int kDataIndex = offsetof(PushWindowLongs, data);
+
+    static LRESULT OnSetText(HWND window, LPCSTR text) {
+        InvalidateRect(window, nullptr, TRUE);
+        const LRESULT result = SetCaptionText(window, text);
+        NotifyAccessible(EVENT_OBJECT_NAMECHANGE, window);
+        return result;
+    }
+
     LRESULT OnFocusChange(HWND window, Record* record, bool gained) const {
         ChangeState(window, record, QSTATE_FOCUSED, gained);
+        if (gained) {
+            NotifyAccessible(EVENT_OBJECT_FOCUS, window);
+        }
         hooks_.drawFocus(window, record, nullptr);
         if (gained && hooks_.clicksOnFocus != nullptr && hooks_.clicksOnFocus(window)) {
             Click(window, record, ClickSource::Focus);

@@ -12,12 +12,12 @@ quorl::CalendarDate SystemTimeDate() {
 }
 
 int ReadProfileHolidays(char* buffer, int size) {
-    return static_cast<int>(GetProfileStringA(QUORL_PROFILE_SECTION, QUORL_PROFILE_HOLIDAYS, "",
+    return static_cast<int>(GetProfileStringA(QUORL_PROFILE_SECTIONA, QUORL_PROFILE_HOLIDAYSA, "",
                                               buffer, static_cast<DWORD>(size)));
 }
 
 void WriteProfileHolidays(const char* text) {
-    WriteProfileStringA(QUORL_PROFILE_SECTION, QUORL_PROFILE_HOLIDAYS, text);
+    WriteProfileStringA(QUORL_PROFILE_SECTIONA, QUORL_PROFILE_HOLIDAYSA, text);
 }
 
 constexpr quorl::DateEnvironment kSystemEnvironment{SystemTimeDate, ReadProfileHolidays,

@@ -25,6 +25,17 @@
 extern "C" {
 #endif
 
+/* Names come in three forms, as the system's own control headers give
+ * them: NAMEA (char), NAMEW (wide) and NAME, which follows UNICODE. The
+ * controls themselves are ANSI windows; a Unicode program names them with
+ * the W or TCHAR form and the window manager converts texts at the
+ * boundary. */
+#ifdef UNICODE
+#define QUORL_NAME_AW(name) name##W
+#else
+#define QUORL_NAME_AW(name) name##A
+#endif
+
 /* Sizes of the two kinds of window-long slot. */
 #define QUORL_WL_NUMBER ((int)sizeof(LONG))
 #define QUORL_WL_HANDLE ((int)sizeof(LONG_PTR))
@@ -66,9 +77,15 @@ typedef BOOL(WINAPI* QUORL_DLLMAIN_PROC)(HINSTANCE instance, DWORD reason, LPVOI
 #define QUORL_ORD_ADDNDAYS          15
 
 /* Profile section and keys the library reads from WIN.INI. */
-#define QUORL_PROFILE_SECTION  "Vemto"
-#define QUORL_PROFILE_FONT     "Quorlfont" /* "face,points,weight", default "Modern,8,500" */
-#define QUORL_PROFILE_HOLIDAYS "FreiTage"
+#define QUORL_PROFILE_SECTIONA  "Vemto"
+#define QUORL_PROFILE_SECTIONW  L"Vemto"
+#define QUORL_PROFILE_SECTION   QUORL_NAME_AW(QUORL_PROFILE_SECTION)
+#define QUORL_PROFILE_FONTA     "Quorlfont" /* "face,points,weight", default "Modern,8,500" */
+#define QUORL_PROFILE_FONTW     L"Quorlfont"
+#define QUORL_PROFILE_FONT      QUORL_NAME_AW(QUORL_PROFILE_FONT)
+#define QUORL_PROFILE_HOLIDAYSA "FreiTage"
+#define QUORL_PROFILE_HOLIDAYSW L"FreiTage"
+#define QUORL_PROFILE_HOLIDAYS  QUORL_NAME_AW(QUORL_PROFILE_HOLIDAYS)
 
 /* ---------------------------------------------------------------------
  * Registered messages (RegisterWindowMessageA with these names)
@@ -76,13 +93,19 @@ typedef BOOL(WINAPI* QUORL_DLLMAIN_PROC)(HINSTANCE instance, DWORD reason, LPVOI
 
 /* wParam: buffer size in bytes, lParam: buffer. Asks a control for the
  * field name that followed the comma in its creation text. */
-#define BWM_GETFIELDNAME_NAME "BWM_GETFIELDNAME"
+#define BWM_GETFIELDNAME_NAMEA "BWM_GETFIELDNAME"
+#define BWM_GETFIELDNAME_NAMEW L"BWM_GETFIELDNAME"
+#define BWM_GETFIELDNAME_NAME  QUORL_NAME_AW(BWM_GETFIELDNAME_NAME)
 /* Sent by the graphic buttons to their parent on every focus change.
  * wParam: control id; LOWORD(lParam): low 16 bits of the button's window
  * handle; HIWORD(lParam): WM_SETFOCUS or WM_KILLFOCUS. */
-#define BWM_FOCUSNOTIFY_NAME "BWM_FOCUSNOTIFY"
+#define BWM_FOCUSNOTIFY_NAMEA "BWM_FOCUSNOTIFY"
+#define BWM_FOCUSNOTIFY_NAMEW L"BWM_FOCUSNOTIFY"
+#define BWM_FOCUSNOTIFY_NAME  QUORL_NAME_AW(BWM_FOCUSNOTIFY_NAME)
 /* wParam: device context; asks a check button to draw itself into it. */
-#define BWM_PAINTDC_NAME "BWM_PAINTDC"
+#define BWM_PAINTDC_NAMEA "BWM_PAINTDC"
+#define BWM_PAINTDC_NAMEW L"BWM_PAINTDC"
+#define BWM_PAINTDC_NAME  QUORL_NAME_AW(BWM_PAINTDC_NAME)
 
 /* ---------------------------------------------------------------------
  * Palette bitmap loading (ordinal 12)
@@ -98,7 +121,9 @@ QUORL32_API BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITM
 /* ---------------------------------------------------------------------
  * Graphic push button, class "QUORL"
  * ------------------------------------------------------------------ */
-#define QUORL_CLASS "QUORL"
+#define QUORL_CLASSA "QUORL"
+#define QUORL_CLASSW L"QUORL"
+#define QUORL_CLASS  QUORL_NAME_AW(QUORL_CLASS)
 
 #define QBWL_STATE 4                              /* control state word (QSTATE_* and QBSTATE_*) */
 #define QBWL_DATA  (QBWL_STATE + QUORL_WL_NUMBER) /* local memory block (pointer-sized) */
@@ -143,7 +168,9 @@ QUORL32_API BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITM
 /* ---------------------------------------------------------------------
  * Graphic check box and radio button, class "QUCHECK"
  * ------------------------------------------------------------------ */
-#define QUCHECK_CLASS "QUCHECK"
+#define QUCHECK_CLASSA "QUCHECK"
+#define QUCHECK_CLASSW L"QUCHECK"
+#define QUCHECK_CLASS  QUORL_NAME_AW(QUCHECK_CLASS)
 
 #define QCWL_STATE 4                              /* control state word (QSTATE_* and QCSTATE_*) */
 #define QCWL_DATA  (QCWL_STATE + QUORL_WL_NUMBER) /* local memory block (pointer-sized) */
@@ -159,7 +186,9 @@ typedef struct CheckTabParams {
 /* ---------------------------------------------------------------------
  * Progress gauge, class "GAUGE"
  * ------------------------------------------------------------------ */
-#define GAUGE_CLASS "GAUGE"
+#define GAUGE_CLASSA "GAUGE"
+#define GAUGE_CLASSW L"GAUGE"
+#define GAUGE_CLASS  QUORL_NAME_AW(GAUGE_CLASS)
 
 #define GAUGEWL_RANGE 0                                 /* position that means 100 % */
 #define GAUGEWL_POS   (GAUGEWL_RANGE + QUORL_WL_NUMBER) /* current position */
@@ -173,7 +202,9 @@ typedef struct CheckTabParams {
 /* ---------------------------------------------------------------------
  * Text label, class "GTEXT"
  * ------------------------------------------------------------------ */
-#define GTEXT_CLASS "GTEXT"
+#define GTEXT_CLASSA "GTEXT"
+#define GTEXT_CLASSW L"GTEXT"
+#define GTEXT_CLASS  QUORL_NAME_AW(GTEXT_CLASS)
 
 #define GTWL_FONT      0 /* font for the text, not owned (pointer-sized) */
 #define GTWL_FIELDNAME (GTWL_FONT + QUORL_WL_HANDLE) /* field-name block or 0 (pointer-sized) */
@@ -181,7 +212,9 @@ typedef struct CheckTabParams {
 /* ---------------------------------------------------------------------
  * Page switcher, class "GSEITE"
  * ------------------------------------------------------------------ */
-#define GSEITE_CLASS "GSEITE"
+#define GSEITE_CLASSA "GSEITE"
+#define GSEITE_CLASSW L"GSEITE"
+#define GSEITE_CLASS  QUORL_NAME_AW(GSEITE_CLASS)
 
 /* Sent to the switcher by a tab it owns when the tab is activated.
  * wParam: the tab window; lParam: low 16 bits of the tab window handle. */
@@ -194,7 +227,9 @@ typedef struct CheckTabParams {
 /* ---------------------------------------------------------------------
  * Dialog frame, class "BORDLGPLAGIAT"
  * ------------------------------------------------------------------ */
-#define BORDLGPLAGIAT_CLASS "BORDLGPLAGIAT"
+#define BORDLGPLAGIAT_CLASSA "BORDLGPLAGIAT"
+#define BORDLGPLAGIAT_CLASSW L"BORDLGPLAGIAT"
+#define BORDLGPLAGIAT_CLASS  QUORL_NAME_AW(BORDLGPLAGIAT_CLASS)
 
 /* The dialog manager owns the first bytes of a dialog's extra bytes: 30 on
  * 32-bit Windows, 48 on 64-bit Windows (it keeps a pointer at offset 24
@@ -216,8 +251,12 @@ typedef struct CheckTabParams {
 /* ---------------------------------------------------------------------
  * Status bar, classes "QuStsb" and "QuStsf" (ordinals 7 to 11)
  * ------------------------------------------------------------------ */
-#define QUSTSB_CLASS "QuStsb"
-#define QUSTSF_CLASS "QuStsf"
+#define QUSTSB_CLASSA "QuStsb"
+#define QUSTSB_CLASSW L"QuStsb"
+#define QUSTSB_CLASS  QUORL_NAME_AW(QUSTSB_CLASS)
+#define QUSTSF_CLASSA "QuStsf"
+#define QUSTSF_CLASSW L"QuStsf"
+#define QUSTSF_CLASS  QUORL_NAME_AW(QUSTSF_CLASS)
 
 #define STSFWL_MINWIDTH 0                                   /* minimum width in pixels */
 #define STSFWL_MAXWIDTH (STSFWL_MINWIDTH + QUORL_WL_NUMBER) /* maximum width, 0 = none */
@@ -263,7 +302,9 @@ QUORL32_API LRESULT WINAPI StsbAutoInfo(HWND dialog, UINT message, WPARAM wParam
 /* ---------------------------------------------------------------------
  * Schedule control, class "GSHED"
  * ------------------------------------------------------------------ */
-#define GSHED_CLASS "GSHED"
+#define GSHED_CLASSA "GSHED"
+#define GSHED_CLASSW L"GSHED"
+#define GSHED_CLASS  QUORL_NAME_AW(GSHED_CLASS)
 
 #define GSHWL_BLOCK 0                               /* schedule state block (pointer-sized) */
 #define GSHWL_FOCUS (GSHWL_BLOCK + QUORL_WL_HANDLE) /* 1 while the control has the focus */

@@ -6,10 +6,12 @@
 
 #include "controls/button/button_internal.h"
 #include "controls/button/button_layout.h"
+#include "core/accessible.h"
 #include "core/bitmaps.h"
 #include "core/helpers.h"
 #include "core/library.h"
 #include "core/local_block.h"
+#include "core/paint_dc.h"
 #include "core/push_behaviour.h"
 
 namespace quorl::button {
@@ -28,8 +30,8 @@ bool ClickTellsParent(HWND, ButtonBlock*, ClickSource) {
     return true;
 }
 
-void DrawFocus(HWND window, ButtonBlock* block, HDC) {
-    DrawFocusMark(window, block);
+void DrawFocus(HWND window, ButtonBlock* block, HDC dc) {
+    DrawFocusMark(window, block, dc);
 }
 
 constexpr PushBehaviour<ButtonBlock> kPush({RepaintNow, DrawFocus, ClickTellsParent, nullptr,
@@ -124,12 +126,15 @@ LRESULT OnSize(HWND window, ButtonBlock* block, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, WM_SIZE, wParam, lParam);
 }
 
-LRESULT OnPaint(HWND window, ButtonBlock* block) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    const UINT changed = Paint(window, block, dc);
-    EndPaint(window, &ps);
-    if (changed != 0) {
+LRESULT OnPaint(HWND window, ButtonBlock* block, WPARAM given) {
+    UINT changed = 0;
+    bool onScreen = false;
+    if (PaintDC dc(window, given); dc) {
+        changed = Paint(window, block, dc.get());
+        onScreen = dc.onScreen();
+    }
+    // Only the window's own colours need another round after a palette change.
+    if (changed != 0 && onScreen) {
         InvalidateAll(window);
     }
     return 0;
@@ -209,6 +214,42 @@ LRESULT OnPaletteChanged(HWND window, const ButtonBlock* block, WPARAM changer) 
     return 0;
 }
 
+constexpr wchar_t kPressAction[] = L"Dr\u00FCcken";
+
+// A picture panel is a picture to a screen reader, not a button.
+LONG AccessibleRole(HWND window) {
+    return IsPictureMode(window) ? ROLE_SYSTEM_GRAPHIC : ROLE_SYSTEM_PUSHBUTTON;
+}
+
+LONG AccessibleState(HWND window) {
+    const LONG isDefault = (StateOf(window) & QBSTATE_DEFAULT) != 0 ? STATE_SYSTEM_DEFAULT : 0;
+    return kPush.AccessibleState(window) | isDefault;
+}
+
+const wchar_t* DefaultAction(HWND window) {
+    return IsPictureMode(window) ? nullptr : kPressAction;
+}
+
+void DoDefaultAction(HWND window) {
+    kPush.AccessibleClick(window);
+}
+
+constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
+                                         .state = AccessibleState,
+                                         .name = PushBehaviour<ButtonBlock>::AccessibleName,
+                                         .defaultAction = DefaultAction,
+                                         .doDefaultAction = DoDefaultAction};
+
+// The accessible object; the shared behaviour answers the field-name
+// message and passes the rest to the default procedure.
+LRESULT OnRegisteredOrDefault(HWND window, ButtonBlock* record, UINT message, WPARAM wParam,
+                              LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        return AnswerGetObject(kClass, window, wParam, lParam);
+    }
+    return kPush.Proc(window, record, message, wParam, lParam);
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Block block(window, QBWL_DATA);
     ButtonBlock* record = block.get();
@@ -220,7 +261,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SIZE:
         return OnSize(window, record, wParam, lParam);
     case WM_PAINT:
-        return OnPaint(window, record);
+        return OnPaint(window, record, wParam);
     case WM_GETDLGCODE:
         return OnGetDlgCode(window);
     case BM_SETSTYLE:
@@ -244,14 +285,17 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_PALETTECHANGED:
         return OnPaletteChanged(window, record, wParam);
     default:
-        // The shared behaviour answers the registered field-name message.
-        return kPush.Proc(window, record, message, wParam, lParam);
+        return OnRegisteredOrDefault(window, record, message, wParam, lParam);
     }
 }
 
 } // namespace
 
-const ClassDescriptor kClass = {QUORL_CLASS, kWithDoubleClicks, sizeof(PushWindowLongs),
-                                LightGreyBrush, WindowProc};
+const ClassDescriptor kClass = {.name = QUORL_CLASS,
+                                .style = kWithDoubleClicks,
+                                .extraBytes = sizeof(PushWindowLongs),
+                                .background = LightGreyBrush,
+                                .procedure = WindowProc,
+                                .accessible = &kAccessible};
 
 } // namespace quorl::button

@@ -53,7 +53,8 @@ inline bool IsPictureMode(HWND window) {
 // of palette entries that realising the picture's palette changed.
 UINT Paint(HWND window, ButtonBlock* block, HDC dc);
 void RepaintNow(HWND window, ButtonBlock* block);
-void DrawFocusMark(HWND window, const ButtonBlock* block);
+// Draws or removes the focus mark; dc may be null: then a window DC is used.
+void DrawFocusMark(HWND window, const ButtonBlock* block, HDC dc);
 
 // Picture panel (button_scroll.cpp); block may be null.
 void RecomputeScrollRanges(HWND window, ButtonBlock* block);

@@ -167,11 +167,11 @@ void RepaintNow(HWND window, ButtonBlock* block) {
     ReleaseDC(window, dc);
 }
 
-void DrawFocusMark(HWND window, const ButtonBlock* block) {
+void DrawFocusMark(HWND window, const ButtonBlock* block, HDC given) {
     if (block == nullptr) {
         return;
     }
-    HDC dc = GetDC(window);
+    HDC dc = given != nullptr ? given : GetDC(window);
     RECT client;
     GetClientRect(window, &client);
     if ((StateOf(window) & QSTATE_FOCUSED) != 0) {
@@ -184,7 +184,9 @@ void DrawFocusMark(HWND window, const ButtonBlock* block) {
         InvalidateRect(window, &erase, TRUE);
         UpdateWindow(window);
     }
-    ReleaseDC(window, dc);
+    if (given == nullptr) {
+        ReleaseDC(window, dc);
+    }
 }
 
 } // namespace quorl::button

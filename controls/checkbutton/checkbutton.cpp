@@ -5,9 +5,11 @@
 #include "controls/checkbutton/checkbutton.h"
 
 #include "controls/checkbutton/checkbutton_data.h"
+#include "core/accessible.h"
 #include "core/bitmaps.h"
 #include "core/library.h"
 #include "core/local_block.h"
+#include "core/paint_dc.h"
 #include "core/push_behaviour.h"
 
 namespace quorl::checkbutton {
@@ -154,11 +156,10 @@ LRESULT OnCreate(HWND window, LPARAM lParam) {
     return DefWindowProcA(window, WM_CREATE, 0, lParam);
 }
 
-LRESULT OnPaint(HWND window, const CheckButtonData* data) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    Paint(window, data, dc);
-    EndPaint(window, &ps);
+LRESULT OnPaint(HWND window, const CheckButtonData* data, WPARAM given) {
+    if (PaintDC dc(window, given); dc) {
+        Paint(window, data, dc.get());
+    }
     return 0;
 }
 
@@ -197,10 +198,54 @@ LRESULT OnPaintDC(HWND window, const CheckButtonData* data, WPARAM dc, LPARAM ar
     return kPaintDCAnswer;
 }
 
-// The check button's own registered message; the shared behaviour answers
-// the field-name message and passes the rest to the default procedure.
+constexpr wchar_t kCheckAction[] = L"Aktivieren";
+constexpr wchar_t kUncheckAction[] = L"Deaktivieren";
+
+LONG AccessibleRole(HWND window) {
+    const auto style = static_cast<unsigned long>(StyleOf(window));
+    if ((style & QCS_TABMODE) != 0) {
+        return ROLE_SYSTEM_PAGETAB;
+    }
+    return IsRadioType(style) ? ROLE_SYSTEM_RADIOBUTTON : ROLE_SYSTEM_CHECKBUTTON;
+}
+
+// A checked tab is the selected one of its switcher.
+LONG AccessibleState(HWND window) {
+    const bool tab = (StyleOf(window) & QCS_TABMODE) != 0;
+    LONG state = kPush.AccessibleState(window) | (tab ? STATE_SYSTEM_SELECTABLE : 0);
+    if (HasState(window, QCSTATE_CHECKED)) {
+        state |= tab ? STATE_SYSTEM_SELECTED : STATE_SYSTEM_CHECKED;
+    }
+    return state;
+}
+
+// A click checks a radio button or tab however often it comes; only a
+// check box is unchecked by it.
+const wchar_t* DefaultAction(HWND window) {
+    const auto style = static_cast<unsigned long>(StyleOf(window));
+    const bool unchecks =
+        (style & QCS_TABMODE) == 0 && !IsRadioType(style) && HasState(window, QCSTATE_CHECKED);
+    return unchecks ? kUncheckAction : kCheckAction;
+}
+
+void DoDefaultAction(HWND window) {
+    kPush.AccessibleClick(window);
+}
+
+constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
+                                         .state = AccessibleState,
+                                         .name = PushBehaviour<CheckButtonData>::AccessibleName,
+                                         .defaultAction = DefaultAction,
+                                         .doDefaultAction = DoDefaultAction};
+
+// The check button's own registered message and the accessible object; the
+// shared behaviour answers the field-name message and passes the rest to
+// the default procedure.
 LRESULT OnRegisteredOrDefault(HWND window, CheckButtonData* data, UINT message, WPARAM wParam,
                               LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        return AnswerGetObject(kClass, window, wParam, lParam);
+    }
     if (IsRegisteredMessage(g_library.msgPaintDC, message)) {
         return OnPaintDC(window, data, wParam, lParam);
     }
@@ -216,7 +261,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_NCDESTROY:
         return OnNcDestroy(window, block, wParam, lParam);
     case WM_PAINT:
-        return OnPaint(window, data);
+        return OnPaint(window, data, wParam);
     case WM_GETDLGCODE:
         return OnGetDlgCode(window);
     case BM_GETCHECK:
@@ -231,7 +276,11 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {QUCHECK_CLASS, kWithDoubleClicks, sizeof(PushWindowLongs),
-                                LightGreyBrush, WindowProc};
+const ClassDescriptor kClass = {.name = QUCHECK_CLASS,
+                                .style = kWithDoubleClicks,
+                                .extraBytes = sizeof(PushWindowLongs),
+                                .background = LightGreyBrush,
+                                .procedure = WindowProc,
+                                .accessible = &kAccessible};
 
 } // namespace quorl::checkbutton

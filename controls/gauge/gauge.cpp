@@ -3,6 +3,8 @@
 #include <cstddef>
 
 #include "controls/gauge/gauge_layout.h"
+#include "core/accessible.h"
+#include "core/paint_dc.h"
 #include "core/rect_convert.h"
 
 namespace quorl::gauge {
@@ -151,15 +153,14 @@ LRESULT OnCreate(HWND window) {
 // without a background, so the area is erased first.
 LRESULT OnSetText(HWND window, LPARAM text) {
     InvalidateRect(window, nullptr, TRUE);
-    return DefWindowProcA(window, WM_SETTEXT, 0, text);
+    const LRESULT result = DefWindowProcA(window, WM_SETTEXT, 0, text);
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, window);
+    return result;
 }
 
-LRESULT OnPaint(HWND window) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    if (dc != nullptr) {
-        Paint(window, dc);
-        EndPaint(window, &ps);
+LRESULT OnPaint(HWND window, WPARAM given) {
+    if (PaintDC dc(window, given); dc) {
+        Paint(window, dc.get());
     }
     return 0;
 }
@@ -194,11 +195,21 @@ LRESULT OnSetFont(HWND window, WPARAM font, LPARAM redraw) {
     return 0;
 }
 
+int PercentageOf(HWND window) {
+    const WindowLongs longs = ReadLongs(window);
+    return Percentage(longs.position, longs.range);
+}
+
 // Repaints even when the value is the same: callers resend a position to
-// bring the bar up to date after a font change without redraw.
+// bring the bar up to date after a font change without redraw. Screen
+// readers hear only of a new percentage.
 LRESULT OnSetValue(HWND window, int index, LONG value) {
+    const int before = PercentageOf(window);
     SetWindowLongA(window, index, value);
     RepaintNow(window);
+    if (PercentageOf(window) != before) {
+        NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
+    }
     return 0;
 }
 
@@ -216,7 +227,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SETTEXT:
         return OnSetText(window, lParam);
     case WM_PAINT:
-        return OnPaint(window);
+        return OnPaint(window, wParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     case WM_ERASEBKGND:
         return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
     case WM_SETFONT:
@@ -228,13 +241,35 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case GAUGE_ADDPOS:
         return OnAddPosition(window, wParam);
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefControlProc(kClass, window, message, wParam, lParam);
     }
 }
 
+LONG AccessibleRole(HWND) {
+    return ROLE_SYSTEM_PROGRESSBAR;
+}
+
+LONG AccessibleState(HWND) {
+    return STATE_SYSTEM_READONLY;
+}
+
+// The percentage as the bar writes it.
+std::string AccessibleValue(HWND window) {
+    char text[kPercentTextSize];
+    FormatPercent(PercentageOf(window), text);
+    return text;
+}
+
+constexpr AccessibleEntry kAccessible = {
+    .role = AccessibleRole, .state = AccessibleState, .value = AccessibleValue};
+
 } // namespace
 
-const ClassDescriptor kClass = {GAUGE_CLASS, kRedrawOnResize, sizeof(WindowLongs),
-                                WindowColourBrush, WindowProc};
+const ClassDescriptor kClass = {.name = GAUGE_CLASS,
+                                .style = kRedrawOnResize,
+                                .extraBytes = sizeof(WindowLongs),
+                                .background = WindowColourBrush,
+                                .procedure = WindowProc,
+                                .accessible = &kAccessible};
 
 } // namespace quorl::gauge

@@ -5,9 +5,11 @@
 
 #include "controls/textlabel/text_layout.h"
 #include "controls/textlabel/text_painter.h"
+#include "core/accessible.h"
 #include "core/helpers.h"
 #include "core/library.h"
 #include "core/local_block.h"
+#include "core/paint_dc.h"
 #include "core/text.h"
 
 namespace quorl::textlabel {
@@ -81,6 +83,7 @@ LRESULT OnEnable(HWND window, WPARAM enabled) {
     if (IsWindowVisible(window)) {
         InvalidateInParent(window);
     }
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE, window);
     return 0;
 }
 
@@ -90,12 +93,13 @@ LRESULT OnSetText(HWND window, LPARAM text) {
     if (IsWindowVisible(window)) {
         InvalidateInParent(window);
     }
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, window);
     return result;
 }
 
-LRESULT OnPaint(HWND window) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
+LRESULT OnPaint(HWND window, WPARAM given) {
+    PaintDC paint(window, given);
+    HDC dc = paint.get();
     if (dc == nullptr) {
         return 0;
     }
@@ -111,7 +115,6 @@ LRESULT OnPaint(HWND window) {
     if (previousFont != nullptr) {
         SelectObject(dc, previousFont);
     }
-    EndPaint(window, &ps);
     return 0;
 }
 
@@ -153,7 +156,7 @@ LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
         return OnGetFieldName(window, message, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefControlProc(kClass, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -167,7 +170,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETTEXT:
         return GetCaptionText(window, wParam, lParam);
     case WM_PAINT:
-        return OnPaint(window);
+        return OnPaint(window, wParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     case WM_SETFONT:
         return OnSetFont(window, wParam, lParam);
     case WM_NCDESTROY:
@@ -181,9 +186,24 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
+// A group frame groups the controls it surrounds; any other label is text.
+LONG AccessibleRole(HWND window) {
+    return (StyleOf(window) & GTS_GROUP) != 0 ? ROLE_SYSTEM_GROUPING : ROLE_SYSTEM_STATICTEXT;
+}
+
+LONG AccessibleState(HWND) {
+    return STATE_SYSTEM_READONLY;
+}
+
+constexpr AccessibleEntry kAccessible = {.role = AccessibleRole, .state = AccessibleState};
+
 } // namespace
 
-const ClassDescriptor kClass = {GTEXT_CLASS, kRedrawOnResize, sizeof(WindowLongs), NoBrush,
-                                WindowProc};
+const ClassDescriptor kClass = {.name = GTEXT_CLASS,
+                                .style = kRedrawOnResize,
+                                .extraBytes = sizeof(WindowLongs),
+                                .background = NoBrush,
+                                .procedure = WindowProc,
+                                .accessible = &kAccessible};
 
 } // namespace quorl::textlabel

@@ -18,12 +18,13 @@ constexpr char kMissing[] = "<missing>";
 
 std::string Setting() {
     char buffer[kBufferSize] = {};
-    GetProfileStringA(QUORL_PROFILE_SECTION, QUORL_PROFILE_HOLIDAYS, kMissing, buffer, kBufferSize);
+    GetProfileStringA(QUORL_PROFILE_SECTIONA, QUORL_PROFILE_HOLIDAYSA, kMissing, buffer,
+                      kBufferSize);
     return buffer;
 }
 
 void SetSetting(const char* value) {
-    ASSERT_TRUE(WriteProfileStringA(QUORL_PROFILE_SECTION, QUORL_PROFILE_HOLIDAYS, value));
+    ASSERT_TRUE(WriteProfileStringA(QUORL_PROFILE_SECTIONA, QUORL_PROFILE_HOLIDAYSA, value));
 }
 
 DateRec D(int day, int month, int year = 0) {
