@@ -2,6 +2,7 @@
 
 #include "controls/dialogframe/frame_layout.h"
 #include "core/library.h"
+#include "core/paint_dc.h"
 #include "core/rect_convert.h"
 
 namespace quorl::dialogframe {
@@ -66,10 +67,8 @@ LRESULT OnPaint(HWND frame, WPARAM wParam, LPARAM lParam) {
     if (!IsIconic(frame) || icon == nullptr) {
         return DefaultPath(frame, WM_PAINT, wParam, lParam);
     }
-    PAINTSTRUCT ps;
-    if (HDC dc = BeginPaint(frame, &ps)) {
-        DrawIcon(dc, 0, 0, icon);
-        EndPaint(frame, &ps);
+    if (PaintDC dc(frame, wParam); dc) {
+        DrawIcon(dc.get(), 0, 0, icon);
     }
     return 0;
 }

@@ -3,6 +3,8 @@
 
 #include "controls/statusbar/statusbar.h"
 #include "controls/statusbar/statusbar_internal.h"
+#include "core/accessible.h"
+#include "core/paint_dc.h"
 
 namespace quorl::statusbar {
 
@@ -75,16 +77,12 @@ LRESULT OnSize(HWND bar) {
 
 // A light line along the top, a shadow along the bottom; the class
 // background is the button face in between.
-void OnPaint(HWND bar) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(bar, &ps);
-    if (dc == nullptr) {
-        return;
+void OnPaint(HWND bar, WPARAM given) {
+    if (PaintDC dc(bar, given); dc) {
+        const EdgeStrips edges = EdgesOf(ClientOf(bar), g_status.border);
+        FillSystemColour(dc.get(), edges.top, COLOR_WINDOW);
+        FillSystemColour(dc.get(), edges.bottom, COLOR_BTNSHADOW);
     }
-    const EdgeStrips edges = EdgesOf(ClientOf(bar), g_status.border);
-    FillSystemColour(dc, edges.top, COLOR_WINDOW);
-    FillSystemColour(dc, edges.bottom, COLOR_BTNSHADOW);
-    EndPaint(bar, &ps);
 }
 
 } // namespace
@@ -110,15 +108,18 @@ LRESULT OnSetLong(HWND field, WPARAM index, LPARAM value) {
 
 // Nothing changed, nothing repainted: a clock that sets its text every
 // second does not flicker. Bytes are compared as they are, so any change
-// of the text shows.
-void OnSetText(HWND field, LPARAM newText) {
+// of the text shows. Screen readers hear of a new text only.
+LRESULT OnSetText(HWND field, LPARAM newText) {
     const char* text = newText != 0 ? reinterpret_cast<const char*>(newText) : "";
     char current[kFieldTextSize] = "";
     GetWindowTextA(field, current, sizeof current);
     if (std::strcmp(current, text) == 0) {
-        return;
+        return DefWindowProcA(field, WM_SETTEXT, 0, newText);
     }
     InvalidateRect(field, nullptr, TRUE);
+    const LRESULT result = DefWindowProcA(field, WM_SETTEXT, 0, newText);
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, field);
+    return result;
 }
 
 COLORREF TextColourOf(TextColour colour) {
@@ -155,20 +156,16 @@ void DrawFieldText(HDC dc, const PixelRect& client, const char* text) {
     }
 }
 
-LRESULT OnPaint(HWND field) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(field, &ps);
-    if (dc == nullptr) {
-        return 0;
+LRESULT OnPaint(HWND field, WPARAM given) {
+    if (PaintDC dc(field, given); dc) {
+        const PixelRect client = ClientOf(field);
+        DrawSunkenFrame(dc.get(), client);
+        char text[kFieldTextSize] = "";
+        GetWindowTextA(field, text, sizeof text);
+        if (text[0] != '\0') {
+            DrawFieldText(dc.get(), client, text);
+        }
     }
-    const PixelRect client = ClientOf(field);
-    DrawSunkenFrame(dc, client);
-    char text[kFieldTextSize] = "";
-    GetWindowTextA(field, text, sizeof text);
-    if (text[0] != '\0') {
-        DrawFieldText(dc, client, text);
-    }
-    EndPaint(field, &ps);
     return 0;
 }
 
@@ -180,10 +177,12 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_SIZE:
         return bar::OnSize(window);
     case WM_PAINT:
-        bar::OnPaint(window);
-        return DefWindowProcA(window, message, wParam, lParam);
+        bar::OnPaint(window, wParam);
+        return wParam != 0 ? 0 : DefWindowProcA(window, message, wParam, lParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefControlProc(kBarClass, window, message, wParam, lParam);
     }
 }
 
@@ -194,12 +193,13 @@ LRESULT CALLBACK FieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case STSF_SETLONG:
         return field::OnSetLong(window, wParam, lParam);
     case WM_SETTEXT:
-        field::OnSetText(window, lParam);
-        return DefWindowProcA(window, message, wParam, lParam);
+        return field::OnSetText(window, lParam);
     case WM_PAINT:
-        return field::OnPaint(window);
+        return field::OnPaint(window, wParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefControlProc(kFieldClass, window, message, wParam, lParam);
     }
 }
 

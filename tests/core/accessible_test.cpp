@@ -213,6 +213,20 @@ const ReportCase kReports[] = {
      0,
      0,
      {L"Adresse", ROLE_SYSTEM_GROUPING, kReadOnly, L"", L""}},
+    {"StatusBar",
+     QUSTSB_CLASS,
+     "QuStsb",
+     0,
+     0,
+     0,
+     {L"", ROLE_SYSTEM_STATUSBAR, kReadOnly, L"", L""}},
+    {"StatusFieldWithoutItsMarker",
+     QUSTSF_CLASS,
+     "!Datei fehlt",
+     0,
+     0,
+     0,
+     {L"Datei fehlt", ROLE_SYSTEM_STATICTEXT, kReadOnly, L"", L""}},
     {"HiddenLabel",
      GTEXT_CLASS,
      "Still",
@@ -439,6 +453,15 @@ TEST_F(EventTest, NewTextIsHeardAsANewName) {
     EXPECT_TRUE(Contains(Heard(label), EVENT_OBJECT_NAMECHANGE));
     SetWindowTextA(button, "Neu");
     EXPECT_TRUE(Contains(Heard(button), EVENT_OBJECT_NAMECHANGE));
+}
+
+TEST_F(EventTest, StatusFieldTellsOnlyOfANewText) {
+    HWND field = Make(QUSTSF_CLASS, "9:00:00", 0, kPlace, kControlId);
+    Heard(field);
+    SetWindowTextA(field, "9:00:00");
+    EXPECT_FALSE(Contains(Heard(field), EVENT_OBJECT_NAMECHANGE));
+    SetWindowTextA(field, "9:00:01");
+    EXPECT_TRUE(Contains(Heard(field), EVENT_OBJECT_NAMECHANGE));
 }
 
 } // namespace

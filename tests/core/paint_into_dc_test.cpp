@@ -153,6 +153,8 @@ const PrintCase kCases[] = {
      200, 80, false, true},
     {"LabelInABox", GTEXT_CLASS, "Kasten", GTS_BOX | GTS_SHAREDFONT, 30, 120, 30, false, false},
     {"GroupFrame", GTEXT_CLASS, "Gruppe", GTS_GROUP, 31, 120, 60, false, false},
+    {"StatusBar", QUSTSB_CLASS, "QuStsb", 0, 40, 200, 24, false, true},
+    {"StatusFieldInRed", QUSTSF_CLASS, "!Fehler", 0, 41, 120, 20, false, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(AllClasses, PaintIntoDC, ::testing::ValuesIn(kCases),
