@@ -20,6 +20,15 @@ ControlModules ControlModulesOf(HWND control);
 // LoadBitmapA over ControlModulesOf; null when no module has the bitmap.
 HBITMAP LoadControlBitmap(HWND control, LPCSTR name);
 
+// A copy of a bitmap as a 32-bit DIB section, which a memory context takes
+// far more cheaply at every paint than a device-dependent bitmap; null when
+// it cannot be made. The source stays the caller's.
+HBITMAP CopyAsDibSection(HBITMAP source);
+
+// Copies a whole bitmap to (x, y) of a context (SRCCOPY) through a memory
+// context; cheap for a DIB section.
+void DrawBitmap(HDC target, int x, int y, HBITMAP bitmap);
+
 // Draws a picture disabled: the target rectangle is filled light grey, then
 // the picture is blitted through the checkerboard with
 // destination AND (pattern OR source), so that every other pixel stays grey

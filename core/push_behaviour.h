@@ -183,10 +183,9 @@ private:
     }
 
     LRESULT OnFocusChange(HWND window, Record* record, bool gained) const {
+        // The focus event itself comes from the window manager; the
+        // focused state is ours.
         ChangeState(window, record, QSTATE_FOCUSED, gained);
-        if (gained) {
-            NotifyAccessible(EVENT_OBJECT_FOCUS, window);
-        }
         hooks_.drawFocus(window, record, nullptr);
         if (gained && hooks_.clicksOnFocus != nullptr && hooks_.clicksOnFocus(window)) {
             Click(window, record, ClickSource::Focus);

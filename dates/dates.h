@@ -49,7 +49,7 @@ int DayOfDate(const DateRec* date);
 // Weekday of the date day.month.year, for any three values.
 int WeekdayOf(int day, int month, int year);
 
-// Today's date (coordinated universal time) from the environment's clock.
+// Today's local date from the environment's clock.
 void Today(DateRec* date);
 
 // Moves date by n days, walking month by month with each month's own

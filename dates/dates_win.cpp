@@ -5,9 +5,10 @@
 
 namespace {
 
-quorl::CalendarDate SystemTimeDate() {
+// The user's calendar day: a control must not show yesterday after local midnight.
+quorl::CalendarDate LocalDate() {
     SYSTEMTIME now{};
-    GetSystemTime(&now);
+    GetLocalTime(&now);
     return {now.wYear, now.wMonth, now.wDay};
 }
 
@@ -20,7 +21,7 @@ void WriteProfileHolidays(const char* text) {
     WriteProfileStringA(QUORL_PROFILE_SECTIONA, QUORL_PROFILE_HOLIDAYSA, text);
 }
 
-constexpr quorl::DateEnvironment kSystemEnvironment{SystemTimeDate, ReadProfileHolidays,
+constexpr quorl::DateEnvironment kSystemEnvironment{LocalDate, ReadProfileHolidays,
                                                     WriteProfileHolidays};
 
 // Runs while the library's static objects are built, before DllMain reads

@@ -1,6 +1,6 @@
 #include "dates/environment.h"
 
-#include <chrono>
+#include <ctime>
 
 #include "dates/dates.h"
 
@@ -8,11 +8,17 @@ namespace quorl {
 
 namespace {
 
+constexpr int kTmYearBase = 1900;
+
 CalendarDate StandardClockDate() {
-    using namespace std::chrono;
-    const year_month_day today{floor<days>(system_clock::now())};
-    return {static_cast<int>(today.year()), static_cast<int>(static_cast<unsigned>(today.month())),
-            static_cast<int>(static_cast<unsigned>(today.day()))};
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return {local.tm_year + kTmYearBase, local.tm_mon + 1, local.tm_mday};
 }
 
 int NoProfileRead(char* buffer, int size) {

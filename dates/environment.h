@@ -12,7 +12,7 @@ struct CalendarDate {
 };
 
 struct DateEnvironment {
-    // Today's date in coordinated universal time.
+    // Today's date in local time: after local midnight it is the new day.
     CalendarDate (*currentDate)();
     // Reads the holiday setting into buffer (at most size - 1 characters,
     // terminated); returns the characters read, 0 when missing or empty.
@@ -22,12 +22,12 @@ struct DateEnvironment {
 };
 
 // Installs an environment (it must outlive its use); null restores the
-// portable one: the standard library's clock and no profile (nothing read,
+// portable one: the C library's local clock and no profile (nothing read,
 // writes dropped).
 void SetDateEnvironment(const DateEnvironment* environment);
 const DateEnvironment& CurrentDateEnvironment();
 
-// Windows builds: installs GetSystemTime and the WIN.INI profile. Runs by
+// Windows builds: installs GetLocalTime and the WIN.INI profile. Runs by
 // itself when the library's code is loaded.
 void UseSystemDateEnvironment();
 

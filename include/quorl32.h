@@ -216,9 +216,39 @@ typedef struct CheckTabParams {
 #define GSEITE_CLASSW L"GSEITE"
 #define GSEITE_CLASS  QUORL_NAME_AW(GSEITE_CLASS)
 
+/* A page argument (lParam of the page messages, GSPAGEHOOK.page) is a page
+ * index when it is below 0x10000, otherwise a pointer to a page name: the
+ * template name under which the page was added, compared case-sensitively
+ * over 13 characters. */
+#define GSM_ADDPAGES                                                                               \
+    (WM_USER + 11)                    /* wParam: module of the templates; lParam: names            \
+                                         joined by "+". Result: the number of names */
+#define GSM_SELECTPAGE (WM_USER + 12) /* lParam: page argument */
+#define GSM_GETCURPAGE                                                                             \
+    (WM_USER + 13)                      /* wParam: buffer size, lParam: buffer for the             \
+                                           name, or 0. Result: index, -1 = none */
+#define GSM_REMOVEPAGE   (WM_USER + 14) /* lParam: page argument */
+#define GSM_GETPAGECOUNT (WM_USER + 15) /* result: number of pages */
 /* Sent to the switcher by a tab it owns when the tab is activated.
  * wParam: the tab window; lParam: low 16 bits of the tab window handle. */
 #define GSM_TABACTIVATED (WM_USER + 0x141)
+#define GSM_SETPAGEHOOK  (WM_USER + 0x142) /* lParam: GSPAGEHOOK*, copied */
+
+/* Notification codes (high word of wParam of WM_COMMAND to the parent;
+ * lParam is a number, not a window). */
+#define GSN_PAGECHANGED 0x0F /* lParam: index of the page now shown */
+#define GSN_PAGEADDED   0x10 /* lParam: index of the new page */
+#define GSN_PAGEREMOVED 0x11 /* lParam: number of the page's controls destroyed */
+
+/* A page hook sees every message of the hooked dialog (GSS_HOOKDIALOG)
+ * before the dialog does, while its page exists; a result other than 0
+ * ends the message there. Before each call the switcher's window long
+ * GSWL_HOOKDATA holds hookData. */
+typedef struct GSPAGEHOOK {
+    WNDPROC hookProc;
+    LONG_PTR hookData;
+    LPARAM page; /* page argument; 0 is refused */
+} GSPAGEHOOK;
 
 #define GSWL_BLOCK    4                                /* control block (pointer-sized) */
 #define GSWL_OLDPROC  (GSWL_BLOCK + QUORL_WL_HANDLE)   /* the hooked dialog's previous procedure */
@@ -308,6 +338,29 @@ QUORL32_API LRESULT WINAPI StsbAutoInfo(HWND dialog, UINT message, WPARAM wParam
 
 #define GSHWL_BLOCK 0                               /* schedule state block (pointer-sized) */
 #define GSHWL_FOCUS (GSHWL_BLOCK + QUORL_WL_HANDLE) /* 1 while the control has the focus */
+
+/* Messages. A valid date has a month 1 to 12, a year QUORL_FIRST_YEAR to
+ * QUORL_LAST_YEAR and a day 1 to the length of its month.
+ * GSHM_GETDATE  lParam: DateRec* holding a valid date; 1 and the control's
+ *               date, 0 (record untouched) otherwise.
+ * GSHM_SETDATE  lParam: const DateRec*; 1 when valid and taken, else 0.
+ * GSHM_SETMARKS lParam: mark text such as "4.12.1995-6.12.1995, 24.12"; the
+ *               bars stay until the next month change; 0.
+ * GSHM_REFRESH  wParam: erase on repaint; lParam: -1 keeps the holiday list,
+ *               anything else reads it again from the profile; 0. */
+#define GSHM_GETDATE  (WM_USER + 1)
+#define GSHM_SETDATE  (WM_USER + 2)
+#define GSHM_SETMARKS (WM_USER + 3)
+#define GSHM_REFRESH  (WM_USER + 6)
+
+/* Notification codes: WM_COMMAND, high word of wParam; lParam the control.
+ * GSHN_DAYCHANGED also ends every successful GSHM_GETDATE and GSHM_SETDATE;
+ * after GSHN_MONTHCHANGED the marks are gone and may be sent again. */
+#define GSHN_DAYCHANGED   5
+#define GSHN_MONTHCHANGED 6
+#define GSHN_DATECHOSEN   7 /* space bar or double-click on a day */
+#define GSHN_SETFOCUS     0x0100
+#define GSHN_KILLFOCUS    0x0200
 
 /* ---------------------------------------------------------------------
  * Dates (ordinals 13 to 15)

@@ -97,6 +97,14 @@
 /* ---------------------------------------------------------------------
  * Page switcher, class "GSEITE"
  * ------------------------------------------------------------------ */
+#define GSS_NOBACKGROUND 0x0001L /* the switcher leaves its background unpainted */
+#define GSS_HOOKDIALOG   0x0002L /* page hooks and focus following in the dialog */
+
+/* In a page template: an item with this id is a label painted by the
+ * switcher (with the GTS_ styles), an item with GS_ANCHOR in its style the
+ * control the page grows around when the switcher grows. */
+#define GS_LABEL_ID 0xFFFE
+#define GS_ANCHOR   0x00040000L
 
 /* ---------------------------------------------------------------------
  * Dialog frame, class "BORDLGPLAGIAT"
@@ -113,5 +121,10 @@
 /* ---------------------------------------------------------------------
  * Schedule control, class "GSHED"
  * ------------------------------------------------------------------ */
+/* Window styles. WS_BORDER (a system style) shows the focus as a raised
+ * 3-D frame instead of a dotted rectangle. */
+#define GSHS_SHAREDFONT                                                                            \
+    QUORL_STYLE_SHAREDFONT /* the library's control font, WM_SETFONT ignored                       \
+                            */
 
 #endif /* QUORL32_STYLES_H */

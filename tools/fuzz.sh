@@ -9,7 +9,12 @@ set -uo pipefail
 cd "$(dirname "$(realpath "$0")")/.."
 seconds=${1:-60}
 build=${2:-build/native}
-targets=(string_to_date holiday_text date_step core_text statusbar_layout)
+# Every target the tree has: one per fuzz/*_fuzz.cpp.
+targets=()
+for source in fuzz/*_fuzz.cpp; do
+    name=$(basename "$source" .cpp)
+    targets+=("${name%_fuzz}")
+done
 
 for target in "${targets[@]}"; do
     if [ ! -x "$build/fuzz/${target}_fuzz" ]; then
@@ -20,7 +25,7 @@ done
 
 mkdir -p "$build/fuzz/findings"
 status=0
-printf '%-16s %8s %14s %12s  %s\n' target seconds executions "per second" result
+printf '%-22s %8s %14s %12s  %s\n' target seconds executions "per second" result
 for target in "${targets[@]}"; do
     corpus=$build/fuzz/corpus/$target
     log=$build/fuzz/$target.log
@@ -37,6 +42,6 @@ for target in "${targets[@]}"; do
         result="FINDING (exit $rc), see $log"
         status=1
     fi
-    printf '%-16s %8s %14s %12s  %s\n' "$target" "$seconds" "${runs:-?}" "${rate:-?}" "$result"
+    printf '%-22s %8s %14s %12s  %s\n' "$target" "$seconds" "${runs:-?}" "${rate:-?}" "$result"
 done
 exit $status

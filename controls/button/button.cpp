@@ -48,12 +48,22 @@ bool IsPaletteDisplay() {
     return palette;
 }
 
+// Without a palette display a found picture is kept as a DIB section,
+// which paints several times faster than the device-dependent original.
+void KeepAsDibSection(ButtonBlock& block) {
+    if (HBITMAP copy = CopyAsDibSection(block.picture)) {
+        DeleteObject(block.picture);
+        block.picture = copy;
+    }
+}
+
 // Library first, so the stock pictures win, then the parent's module,
 // then the button's own; on palette displays the 256-colour variant of
 // each id is looked for first.
 void ChoosePicture(HWND window, ButtonBlock& block) {
     const int id = GetWindowLongA(window, GWL_ID);
-    const PictureIds search = PictureSearchIds(id, IsPaletteDisplay());
+    const bool paletteDisplay = IsPaletteDisplay();
+    const PictureIds search = PictureSearchIds(id, paletteDisplay);
     const ControlModules modules = ControlModulesOf(window);
     for (int i = 0; i < search.count; ++i) {
         for (HINSTANCE module : modules.order) {
@@ -62,6 +72,9 @@ void ChoosePicture(HWND window, ButtonBlock& block) {
             }
             if (LoadBitmapPalette(module, MAKEINTRESOURCEA(search.ids[i]), &block.picture,
                                   &block.palette)) {
+                if (!paletteDisplay) {
+                    KeepAsDibSection(block);
+                }
                 return;
             }
             // A failed 8-bit load may still hand back the palette it built.

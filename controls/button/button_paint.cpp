@@ -68,8 +68,6 @@ void DrawFrameAndEdges(HDC dc, int width, int height, LONG state) {
 // palette changed (0 without palette). A failed realisation counts as 0.
 UINT DrawPicture(HWND window, HDC dc, const ButtonBlock& block, const BITMAP& size,
                  int clientHeight, LONG state, bool pictureMode) {
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previousBitmap = SelectObject(memory, block.picture);
     int x;
     int y;
     if (pictureMode) {
@@ -79,25 +77,27 @@ UINT DrawPicture(HWND window, HDC dc, const ButtonBlock& block, const BITMAP& si
         x = block.pictureLeft;
         y = PictureTop(clientHeight, size.bmHeight);
     }
-    UINT changed = 0;
     if ((state & QSTATE_DISABLED) != 0 && !pictureMode) {
+        HDC memory = CreateCompatibleDC(dc);
+        HGDIOBJ previousBitmap = SelectObject(memory, block.picture);
         DrawHalftone(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0);
-    } else {
-        HPALETTE previousPalette = nullptr;
-        if (block.palette != nullptr) {
-            previousPalette = SelectPalette(dc, block.palette, TRUE);
-            changed = RealizePalette(dc);
-            if (changed == GDI_ERROR) {
-                changed = 0;
-            }
-        }
-        BitBlt(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
-        if (block.palette != nullptr) {
-            SelectPalette(dc, previousPalette, FALSE);
+        SelectObject(memory, previousBitmap);
+        DeleteDC(memory);
+        return 0;
+    }
+    UINT changed = 0;
+    HPALETTE previousPalette = nullptr;
+    if (block.palette != nullptr) {
+        previousPalette = SelectPalette(dc, block.palette, TRUE);
+        changed = RealizePalette(dc);
+        if (changed == GDI_ERROR) {
+            changed = 0;
         }
     }
-    SelectObject(memory, previousBitmap);
-    DeleteDC(memory);
+    DrawBitmap(dc, x, y, block.picture);
+    if (block.palette != nullptr) {
+        SelectPalette(dc, previousPalette, FALSE);
+    }
     return changed;
 }
 

@@ -5,6 +5,7 @@
 #include "controls/checkbutton/checkbutton.h"
 
 #include "controls/checkbutton/checkbutton_data.h"
+#include "controls/checkbutton/shared_marks.h"
 #include "core/accessible.h"
 #include "core/bitmaps.h"
 #include "core/library.h"
@@ -138,7 +139,11 @@ void LoadMarks(HWND window, const CREATESTRUCTA& create, CheckButtonData& data) 
     }
     const int base = MarkBaseId(style);
     for (int i = 0; i < kMarkCount; ++i) {
-        data.marks[i] = LoadControlBitmap(window, MAKEINTRESOURCEA(base + i));
+        // The library is searched first, so its marks, where it has them, are the shared ones.
+        data.marks[i] = SharedMark(base + i);
+        if (data.marks[i] == nullptr) {
+            data.marks[i] = LoadControlBitmap(window, MAKEINTRESOURCEA(base + i));
+        }
     }
 }
 
@@ -163,14 +168,15 @@ LRESULT OnPaint(HWND window, const CheckButtonData* data, WPARAM given) {
     return 0;
 }
 
-// In tab mode the four fields share one bitmap: each is deleted once.
+// In tab mode the four fields share one bitmap: each is deleted once. The
+// library's shared marks stay for the other controls.
 void DeleteMarks(CheckButtonData& data) {
     for (int i = 0; i < kMarkCount; ++i) {
         bool earlier = false;
         for (int j = 0; j < i; ++j) {
             earlier = earlier || data.marks[j] == data.marks[i];
         }
-        if (data.marks[i] != nullptr && !earlier) {
+        if (data.marks[i] != nullptr && !earlier && !IsSharedMark(data.marks[i])) {
             DeleteObject(data.marks[i]);
         }
         data.marks[i] = nullptr;
@@ -281,6 +287,7 @@ const ClassDescriptor kClass = {.name = QUCHECK_CLASS,
                                 .extraBytes = sizeof(PushWindowLongs),
                                 .background = LightGreyBrush,
                                 .procedure = WindowProc,
+                                .teardown = ReleaseSharedMarks,
                                 .accessible = &kAccessible};
 
 } // namespace quorl::checkbutton

@@ -64,13 +64,13 @@ UINT CaptionFormat(const Snapshot& shot) {
 void DrawMark(HDC dc, const Snapshot& shot) {
     const PixelPoint at =
         MarkPosition(static_cast<unsigned long>(shot.style), shot.client.right, shot.markSize.cx);
+    if ((shot.state & QSTATE_DISABLED) == 0) {
+        DrawBitmap(dc, at.x, at.y, shot.mark);
+        return;
+    }
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(source, shot.mark);
-    if ((shot.state & QSTATE_DISABLED) != 0) {
-        DrawHalftone(dc, at.x, at.y, shot.markSize.cx, shot.markSize.cy, source, 0, 0);
-    } else {
-        BitBlt(dc, at.x, at.y, shot.markSize.cx, shot.markSize.cy, source, 0, 0, SRCCOPY);
-    }
+    DrawHalftone(dc, at.x, at.y, shot.markSize.cx, shot.markSize.cy, source, 0, 0);
     SelectObject(source, previous);
     DeleteDC(source);
 }

@@ -290,9 +290,14 @@ TEST_F(CheckButtonTest, FontIsTheCallersUnlessSharedAndOutlivesTheControl) {
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(GetObjectType(marks.handles[i]), static_cast<DWORD>(OBJ_BITMAP)) << i;
     }
+    // The library's own marks are shared by every check button: another
+    // control with the same marks keeps them alive after this one is gone.
+    HWND other = Make(QCS_RADIOBUTTON | QCS_SET_LAMP, "Lampe");
     DestroyWindow(radio);
-    for (HBITMAP mark : marks.handles) {
-        EXPECT_EQ(GetObjectType(mark), 0u);
+    const Marks kept = MarksOf(other);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(kept.handles[i], marks.handles[i]) << i;
+        EXPECT_EQ(GetObjectType(marks.handles[i]), static_cast<DWORD>(OBJ_BITMAP)) << i;
     }
     EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
     DeleteObject(font);

@@ -95,15 +95,15 @@ TEST_F(HolidaySettingTest, LoadingTheLibraryWritesTheDefaultBack) {
     FreeLibrary(library);
 }
 
-TEST(SystemClock, TodayIsTheSystemDateInUniversalTime) {
+TEST(SystemClock, TodayIsTheLocalDate) {
     quorl::UseSystemDateEnvironment();
     SYSTEMTIME before{};
     SYSTEMTIME after{};
     DateRec today{};
     do {
-        GetSystemTime(&before);
+        GetLocalTime(&before);
         quorl::Today(&today);
-        GetSystemTime(&after);
+        GetLocalTime(&after);
     } while (before.wDay != after.wDay); // across midnight: once more
     EXPECT_EQ(today, D(after.wDay, after.wMonth, after.wYear));
 }
