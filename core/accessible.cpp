@@ -423,19 +423,31 @@ private:
     LONG references_ = 1;
 };
 
+// The object is served by the window's thread only when that thread is a
+// single-threaded apartment; in any other, a reader's calls would come in
+// on threads of their own. The probe leaves the apartment as it found it.
+bool InSingleThreadedApartment() {
+    const HRESULT probe = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(probe)) {
+        CoUninitialize();
+    }
+    return probe == S_FALSE;
+}
+
 } // namespace
 
 LRESULT AnswerGetObject(const ClassDescriptor& descriptor, HWND window, WPARAM flags,
                         LPARAM objectId) {
-    if (descriptor.accessible == nullptr || static_cast<LONG>(objectId) != OBJID_CLIENT) {
+    if (descriptor.accessible == nullptr || static_cast<LONG>(objectId) != OBJID_CLIENT ||
+        !InSingleThreadedApartment()) {
         return DefWindowProcA(window, WM_GETOBJECT, flags, objectId);
     }
     auto* object = new (std::nothrow) ClientObject(window, *descriptor.accessible);
     if (object == nullptr) {
         return 0;
     }
-    // Fails on a thread without COM; the caller then gets the system's
-    // own client object through the default procedure.
+    // Should marshalling fail, the caller gets the system's own client
+    // object through the default procedure.
     LRESULT result = LresultFromObject(kAccessibleIid, flags, object);
     object->Release();
     if (FAILED(static_cast<HRESULT>(result))) {

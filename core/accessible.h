@@ -39,8 +39,9 @@ struct AccessibleEntry {
 };
 
 // WM_GETOBJECT of a library control: the client object described by the
-// class's entry; any other object, or a class without an entry, goes to
-// DefWindowProcA.
+// class's entry, on a thread that initialised COM as a single-threaded
+// apartment; any other object, a class without an entry or a thread
+// without such an apartment goes to DefWindowProcA.
 LRESULT AnswerGetObject(const ClassDescriptor& descriptor, HWND window, WPARAM flags,
                         LPARAM objectId);
 

@@ -57,15 +57,31 @@ LRESULT GetCaptionText(HWND window, WPARAM size, LPARAM buffer) {
     return count;
 }
 
-LRESULT SetCaptionText(HWND window, LPCSTR text) {
-    if (text == nullptr) {
-        return DefWindowProcA(window, WM_SETTEXT, 0, 0);
+int ReadCaption(HWND window, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) {
+        return 0;
     }
-    char caption[kCaptionBufferSize];
+    buffer[0] = '\0';
+    return static_cast<int>(DefWindowProcA(window, WM_GETTEXT, static_cast<WPARAM>(size),
+                                           reinterpret_cast<LPARAM>(buffer)));
+}
+
+LRESULT SetCaptionText(HWND window, LPCSTR text) {
+    // The default handling takes the text first: it copies it as the window
+    // manager does, so a pointer that is no readable string fails there and
+    // is never read here. The caption is then made from the stored copy.
+    const LRESULT taken = DefWindowProcA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    if (text == nullptr || taken == FALSE) {
+        return taken;
+    }
+    char caption[kCaptionBufferSize] = "";
+    DefWindowProcA(window, WM_GETTEXT, sizeof caption, reinterpret_cast<LPARAM>(caption));
     int length = 0;
-    for (; length < kMaxCaptionLength && text[length] != '\0' && text[length] != kCaptionEnd;
+    for (; length < kMaxCaptionLength && caption[length] != '\0' && caption[length] != kCaptionEnd;
          ++length) {
-        caption[length] = text[length] == kLineBreakMark ? '\n' : text[length];
+        if (caption[length] == kLineBreakMark) {
+            caption[length] = '\n';
+        }
     }
     caption[length] = '\0';
     return DefWindowProcA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption));

@@ -31,6 +31,11 @@ HMODULE ProgramModuleHandle();
 // "&" as "$", so that it offers no mnemonic.
 LRESULT GetCaptionText(HWND window, WPARAM size, LPARAM buffer);
 
+// The caption as stored, for painting: WM_GETTEXT reports a hidden
+// control's "&" as "$", but a hidden control printed into a context (as
+// AnimateWindow does before showing it) must show its real caption.
+int ReadCaption(HWND window, char* buffer, int size);
+
 // WM_SETTEXT of the graphic buttons: keeps the text before the first comma
 // (at most 256 characters) and turns each "~" into a line feed.
 LRESULT SetCaptionText(HWND window, LPCSTR text);

@@ -58,12 +58,16 @@ extern "C" BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITMA
                                          HPALETTE* paletteOut) {
     HBITMAP bitmap = nullptr;
     HPALETTE palette = nullptr;
+    bool damaged = false;
 
     if (HRSRC found = FindResourceA(instance, name, reinterpret_cast<LPCSTR>(RT_BITMAP))) {
         if (HGLOBAL loaded = LoadResource(instance, found)) {
             const auto* dib = static_cast<const unsigned char*>(LockResource(loaded));
             const quorl::PaletteDib layout =
                 quorl::ExaminePaletteDib(dib, SizeofResource(instance, found));
+            // The platform's loading would read past a resource shorter than
+            // its header claims: such a picture is refused, not handed on.
+            damaged = layout.damaged;
             if (layout.usable) {
                 palette = CreatePicturePalette(dib, layout.colours);
                 if (palette != nullptr) {
@@ -73,7 +77,7 @@ extern "C" BOOL WINAPI LoadBitmapPalette(HINSTANCE instance, LPCSTR name, HBITMA
             FreeResource(loaded);
         }
     }
-    if (bitmap == nullptr) {
+    if (bitmap == nullptr && !damaged) {
         bitmap = LoadBitmapA(instance, name);
     }
     const BOOL obtained = bitmap != nullptr;

@@ -259,13 +259,15 @@ private:
         return 0;
     }
 
-    // Never beyond the buffer: size 1 gets just the terminator, 0 nothing.
+    // Never beyond the buffer: size 1 gets just the terminator, 0 or a
+    // negative size nothing.
     LRESULT OnGetFieldName(HWND window, Record* record, UINT message, WPARAM size,
                            LPARAM buffer) const {
         if (record == nullptr) {
             return DefWindowProcA(window, message, size, buffer);
         }
-        if (CopyFieldName(record->fieldName, size, reinterpret_cast<char*>(buffer)) ||
+        if (CopyFieldName(record->fieldName, static_cast<INT_PTR>(size),
+                          reinterpret_cast<char*>(buffer)) ||
             hooks_.fieldNameAlwaysAnswered) {
             return kFieldNameAnswer;
         }

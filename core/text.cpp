@@ -67,11 +67,11 @@ FontProfile SplitFontProfile(const char* value) {
     return profile;
 }
 
-bool CopyFieldName(const char* name, std::size_t size, char* buffer) {
-    if (buffer == nullptr || size == 0) {
+bool CopyFieldName(const char* name, std::ptrdiff_t size, char* buffer) {
+    if (buffer == nullptr || size <= 0) {
         return false;
     }
-    std::size_t copied = 0;
+    std::ptrdiff_t copied = 0;
     if (name != nullptr) {
         for (; copied + 2 < size && name[copied] != '\0'; ++copied) {
             buffer[copied] = name[copied];

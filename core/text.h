@@ -29,9 +29,10 @@ FontProfile SplitFontProfile(const char* value);
 
 // Answers a field-name request: copies at most size - 2 characters of
 // name into buffer and terminates the text and the last byte of the
-// buffer. A size of 1 writes just the terminator at index 0, a size of 0
-// or a null buffer writes nothing. Returns true when anything was written.
-bool CopyFieldName(const char* name, std::size_t size, char* buffer);
+// buffer. A size of 1 writes just the terminator at index 0; a size of 0
+// or less (a negative size is no size at all, not a huge one) or a null
+// buffer writes nothing. Returns true when anything was written.
+bool CopyFieldName(const char* name, std::ptrdiff_t size, char* buffer);
 
 // The graphic buttons keep a field name of at most 19 characters.
 constexpr std::size_t kFieldNameSize = 20;

@@ -51,6 +51,15 @@ void InitialiseLibrary() {
     }
 }
 
+void UnregisterLibraryClasses() {
+    for (const ClassDescriptor* descriptor : kMainClasses) {
+        UnregisterClassA(descriptor->name, g_library.instance);
+    }
+    for (const ClassDescriptor* descriptor : kStatusClasses) {
+        UnregisterClassA(descriptor->name, g_library.instance);
+    }
+}
+
 void TeardownLibrary() {
     DeleteSharedObjects();
     for (const ClassDescriptor* descriptor : kMainClasses) {

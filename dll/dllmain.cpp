@@ -5,7 +5,7 @@
 #include "dates/holidays.h"
 #include "quorl32.h"
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     quorl::g_library.instance = instance;
     switch (reason) {
     case DLL_PROCESS_ATTACH:
@@ -14,6 +14,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
         break;
     case DLL_PROCESS_DETACH:
         WEP(1);
+        // Unloaded by FreeLibrary (not at process exit): the classes would
+        // keep window procedures in code that is gone, and the next load
+        // could not register its own.
+        if (reserved == nullptr) {
+            quorl::UnregisterLibraryClasses();
+        }
         break;
     default:
         break;

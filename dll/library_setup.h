@@ -9,5 +9,7 @@ namespace quorl {
 void InitialiseLibrary();
 // Deletes the shared objects and runs each class's teardown; classes stay.
 void TeardownLibrary();
+// Unregisters every class of the library (one with windows left stays).
+void UnregisterLibraryClasses();
 
 } // namespace quorl

@@ -30,6 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     char field[8];
-    quorl::CopyFieldName(text.c_str(), size % (sizeof field + 1), field);
+    // Sizes from -3 to the buffer's own: a size of 0 or less writes nothing.
+    const auto fieldSize = static_cast<std::ptrdiff_t>(size % (sizeof field + 4)) - 3;
+    quorl::CopyFieldName(text.c_str(), fieldSize, field);
     return 0;
 }

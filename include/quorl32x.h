@@ -21,14 +21,18 @@
  * ------------------------------------------------------------------ */
 
 /* Copies a control's field name (the part of its creation text after the
- * comma) into buffer (char, size bytes); returns the number of characters. */
+ * comma) into buffer (char, size bytes; at most size - 2 characters are
+ * copied). TRUE when the control answered (QUORL, QUCHECK, GTEXT, GSHED). */
 #define Quorl_GetFieldName(hwnd, buffer, size)                                                     \
-    ((int)SendMessageA((hwnd), RegisterWindowMessageA(BWM_GETFIELDNAME_NAMEA), (WPARAM)(size),     \
-                       (LPARAM)(LPSTR)(buffer)))
+    ((BOOL)(SendMessageA((hwnd), RegisterWindowMessageA(BWM_GETFIELDNAME_NAMEA), (WPARAM)(size),   \
+                         (LPARAM)(LPSTR)(buffer)) != 0))
 
-/* Asks a check button to draw itself into a device context. */
-#define CheckButton_PaintDC(hwnd, hdc)                                                             \
-    ((void)SendMessageA((hwnd), RegisterWindowMessageA(BWM_PAINTDC_NAMEA), (WPARAM)(HDC)(hdc), 0L))
+/* Asks a check button to draw a printable picture of itself (box, cross
+ * when checked, caption) into the rectangle prect of a device context, in
+ * that context's logical units (y growing upward, as on a printer page). */
+#define CheckButton_PaintDC(hwnd, hdc, prect)                                                      \
+    ((void)SendMessageA((hwnd), RegisterWindowMessageA(BWM_PAINTDC_NAMEA), (WPARAM)(HDC)(hdc),     \
+                        (LPARAM)(const RECT*)(prect)))
 
 /* ---------------------------------------------------------------------
  * Graphic push button, class QUORL

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -118,8 +119,8 @@ std::vector<unsigned char> HundredControls(bool ours) {
 }
 
 Comparison DialogCreation(HWND host) {
-    static const std::vector<unsigned char> ours = HundredControls(true);
-    static const std::vector<unsigned char> peer = HundredControls(false);
+    const auto ours = std::make_shared<const std::vector<unsigned char>>(HundredControls(true));
+    const auto peer = std::make_shared<const std::vector<unsigned char>>(HundredControls(false));
     static HWND made = nullptr;
     const auto create = [host](const std::vector<unsigned char>& bytes) {
         made = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
@@ -131,8 +132,8 @@ Comparison DialogCreation(HWND host) {
         made = nullptr;
     };
     Comparison c{"dialog of 100 controls: create",
-                 {[create](int) { create(ours); }, destroy},
-                 {[create](int) { create(peer); }, destroy}};
+                 {[create, ours](int) { create(*ours); }, destroy},
+                 {[create, peer](int) { create(*peer); }, destroy}};
     c.operations = 10;
     return c;
 }

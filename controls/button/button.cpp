@@ -48,6 +48,17 @@ bool IsPaletteDisplay() {
     return palette;
 }
 
+constexpr int kModuleCount = sizeof(ControlModules::order) / sizeof(ControlModules::order[0]);
+
+bool SearchedBefore(const ControlModules& modules, int index) {
+    for (int i = 0; i < index; ++i) {
+        if (modules.order[i] == modules.order[index]) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Without a palette display a found picture is kept as a DIB section,
 // which paints several times faster than the device-dependent original.
 void KeepAsDibSection(ButtonBlock& block) {
@@ -66,8 +77,13 @@ void ChoosePicture(HWND window, ButtonBlock& block) {
     const PictureIds search = PictureSearchIds(id, paletteDisplay);
     const ControlModules modules = ControlModulesOf(window);
     for (int i = 0; i < search.count; ++i) {
-        for (HINSTANCE module : modules.order) {
-            if (module == nullptr) {
+        for (int m = 0; m < kModuleCount; ++m) {
+            HINSTANCE module = modules.order[m];
+            // A module without the picture (or searched already) is passed
+            // over before the loader looks for it twice.
+            if (module == nullptr || SearchedBefore(modules, m) ||
+                FindResourceA(module, MAKEINTRESOURCEA(search.ids[i]),
+                              reinterpret_cast<LPCSTR>(RT_BITMAP)) == nullptr) {
                 continue;
             }
             if (LoadBitmapPalette(module, MAKEINTRESOURCEA(search.ids[i]), &block.picture,
@@ -107,7 +123,20 @@ UINT RealizeIn(HDC dc, HPALETTE palette, BOOL background) {
     return changed == GDI_ERROR ? 0 : changed;
 }
 
-LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
+// What the window owns: its picture and palette, its timer and its block.
+// Released at destruction, and by a repeated WM_CREATE before it makes
+// them again.
+void Release(HWND window, Block& block) {
+    if (block) {
+        DeletePicture(*block.get());
+    }
+    KillTimer(window, kAutoScrollTimer);
+    block.Unlock();
+    Block::Destroy(window, QBWL_DATA);
+}
+
+LRESULT OnCreate(HWND window, Block& earlier, const CREATESTRUCTA* create) {
+    Release(window, earlier);
     Block::Create(window, QBWL_DATA);
     Block block(window, QBWL_DATA);
     if (block) {
@@ -125,12 +154,7 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
 }
 
 LRESULT OnNcDestroy(HWND window, Block& block, WPARAM wParam, LPARAM lParam) {
-    if (block) {
-        DeletePicture(*block.get());
-    }
-    KillTimer(window, kAutoScrollTimer);
-    block.Unlock();
-    Block::Destroy(window, QBWL_DATA);
+    Release(window, block);
     return DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
 }
 
@@ -268,7 +292,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     ButtonBlock* record = block.get();
     switch (message) {
     case WM_CREATE:
-        return OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        return OnCreate(window, block, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_NCDESTROY:
         return OnNcDestroy(window, block, wParam, lParam);
     case WM_SIZE:

@@ -121,7 +121,7 @@ UINT Paint(HWND window, ButtonBlock* block, HDC dc) {
     const int width = client.right;
     const int height = client.bottom;
     char caption[kCaptionBufferSize] = "";
-    GetWindowTextA(window, caption, kCaptionBufferSize);
+    ReadCaption(window, caption, kCaptionBufferSize);
 
     BITMAP picture{};
     if (block->picture != nullptr) {

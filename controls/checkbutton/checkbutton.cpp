@@ -147,8 +147,34 @@ void LoadMarks(HWND window, const CREATESTRUCTA& create, CheckButtonData& data) 
     }
 }
 
-LRESULT OnCreate(HWND window, LPARAM lParam) {
+// In tab mode the four fields share one bitmap: each is deleted once. The
+// library's shared marks stay for the other controls.
+void DeleteMarks(CheckButtonData& data) {
+    for (int i = 0; i < kMarkCount; ++i) {
+        bool earlier = false;
+        for (int j = 0; j < i; ++j) {
+            earlier = earlier || data.marks[j] == data.marks[i];
+        }
+        if (data.marks[i] != nullptr && !earlier && !IsSharedMark(data.marks[i])) {
+            DeleteObject(data.marks[i]);
+        }
+        data.marks[i] = nullptr;
+    }
+}
+
+// What the window owns: its marks and its block. Released at destruction,
+// and by a repeated WM_CREATE before it makes them again.
+void Release(HWND window, Block& block) {
+    if (block) {
+        DeleteMarks(*block.get());
+    }
+    block.Unlock();
+    Block::Destroy(window, QCWL_DATA);
+}
+
+LRESULT OnCreate(HWND window, Block& earlier, LPARAM lParam) {
     const auto& create = *reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    Release(window, earlier);
     Block::Create(window, QCWL_DATA);
     Block block(window, QCWL_DATA);
     if (block) {
@@ -168,27 +194,8 @@ LRESULT OnPaint(HWND window, const CheckButtonData* data, WPARAM given) {
     return 0;
 }
 
-// In tab mode the four fields share one bitmap: each is deleted once. The
-// library's shared marks stay for the other controls.
-void DeleteMarks(CheckButtonData& data) {
-    for (int i = 0; i < kMarkCount; ++i) {
-        bool earlier = false;
-        for (int j = 0; j < i; ++j) {
-            earlier = earlier || data.marks[j] == data.marks[i];
-        }
-        if (data.marks[i] != nullptr && !earlier && !IsSharedMark(data.marks[i])) {
-            DeleteObject(data.marks[i]);
-        }
-        data.marks[i] = nullptr;
-    }
-}
-
 LRESULT OnNcDestroy(HWND window, Block& block, WPARAM wParam, LPARAM lParam) {
-    if (block) {
-        DeleteMarks(*block.get());
-    }
-    block.Unlock();
-    Block::Destroy(window, QCWL_DATA);
+    Release(window, block);
     return DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
 }
 
@@ -263,7 +270,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     CheckButtonData* data = block.get();
     switch (message) {
     case WM_CREATE:
-        return OnCreate(window, lParam);
+        return OnCreate(window, block, lParam);
     case WM_NCDESTROY:
         return OnNcDestroy(window, block, wParam, lParam);
     case WM_PAINT:

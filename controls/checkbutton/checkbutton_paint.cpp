@@ -44,7 +44,7 @@ struct Snapshot {
 };
 
 void TakeSnapshot(HWND window, const CheckButtonData& data, Snapshot& shot) {
-    GetWindowTextA(window, shot.text, kCaptionBufferSize);
+    ReadCaption(window, shot.text, kCaptionBufferSize);
     shot.style = StyleOf(window);
     shot.state = StateOf(window);
     GetClientRect(window, &shot.client);
@@ -156,7 +156,7 @@ void PrintRender(HWND window, const CheckButtonData* data, HDC dc, const RECT& a
         return;
     }
     char text[kCaptionBufferSize];
-    GetWindowTextA(window, text, kCaptionBufferSize);
+    ReadCaption(window, text, kCaptionBufferSize);
     const auto style = static_cast<unsigned long>(StyleOf(window));
     const PrintLayout layout = PrintLayoutOf(style, {area.left, area.top, area.right, area.bottom});
     const PixelRect& box = layout.box;

@@ -61,13 +61,15 @@ LRESULT OnEraseBackground(HWND frame, HDC dc) {
 }
 
 // A minimised dialog with an icon shows it; otherwise the dialog manager
-// paints.
+// paints. A caller's context gets the icon or nothing more than its erase:
+// the dialog manager would validate the window instead.
 LRESULT OnPaint(HWND frame, WPARAM wParam, LPARAM lParam) {
     auto icon = reinterpret_cast<HICON>(GetWindowLongPtrA(frame, BDWL_ICON));
-    if (!IsIconic(frame) || icon == nullptr) {
+    const bool showsIcon = IsIconic(frame) && icon != nullptr;
+    if (!showsIcon && wParam == 0) {
         return DefaultPath(frame, WM_PAINT, wParam, lParam);
     }
-    if (PaintDC dc(frame, wParam); dc) {
+    if (PaintDC dc(frame, wParam); dc && showsIcon) {
         DrawIcon(dc.get(), 0, 0, icon);
     }
     return 0;
@@ -140,6 +142,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return OnGet(window, BDWL_USER);
     case WM_PAINT:
         return OnPaint(window, wParam, lParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     case WM_ERASEBKGND:
         return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
     case WM_NCPAINT:

@@ -3,6 +3,7 @@
 #include "controls/pageswitcher/pageswitcher.h"
 
 #include "controls/pageswitcher/pageswitcher_data.h"
+#include "core/accessible.h"
 #include "core/library.h"
 #include "core/paint_dc.h"
 
@@ -106,6 +107,7 @@ void SelectPage(HWND window, ControlBlock& block, int index) {
     }
     block.currentPage = index;
     ShowPage(block, index, true);
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
     if (old < 0) {
         return;
     }
@@ -193,6 +195,9 @@ void RemovePage(HWND window, ControlBlock& block, int index) {
         if (wasCurrent) {
             Notify(window, GSN_PAGECHANGED, next);
         }
+    }
+    if (wasCurrent || (old < 0 && block.currentPage >= 0)) {
+        NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
     }
     FitFirstTab(block);
     LayoutTabs(window, block);
@@ -308,7 +313,25 @@ HINSTANCE TemplateModule(HWND window) {
     return module != nullptr ? module : GetModuleHandleA(nullptr);
 }
 
-LRESULT OnCreate(HWND window, const CREATESTRUCTA& create) {
+// A repeated WM_CREATE first releases what the earlier one made: its
+// pages with their controls and tabs, the dialog hook and the block.
+void ReleaseEarlier(HWND window, Block& block) {
+    if (block) {
+        const int count = block->pageCount;
+        block->pageCount = 0;
+        block->currentPage = kNoPage;
+        for (int i = 0; i < count; ++i) {
+            FreePage(block->pages[i], true);
+            DestroyWindow(block->tabs[i]);
+        }
+    }
+    UnhookDialog(window);
+    block.Unlock();
+    Block::Destroy(window, GSWL_BLOCK);
+}
+
+LRESULT OnCreate(HWND window, Block& earlier, const CREATESTRUCTA& create) {
+    ReleaseEarlier(window, earlier);
     if (Block::Create(window, GSWL_BLOCK) == nullptr) {
         return kFailCreation;
     }
@@ -484,10 +507,10 @@ LRESULT OnDestroy(HWND window, Block& block) {
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Block block(window, GSWL_BLOCK); // none yet at WM_CREATE
+    Block block(window, GSWL_BLOCK); // none yet at the first WM_CREATE
     switch (message) {
     case WM_CREATE:
-        return OnCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        return OnCreate(window, block, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case GSM_ADDPAGES:
         return OnAddPages(window, block.get(), reinterpret_cast<HINSTANCE>(wParam),
                           reinterpret_cast<const char*>(lParam));
@@ -533,7 +556,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     default:
         break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefControlProc(kClass, window, message, wParam, lParam);
 }
 
 // A failed registration (the class exists from an earlier initialisation)
@@ -552,6 +575,41 @@ void RememberAtom(ATOM registered) {
     }
 }
 
+LONG AccessibleRole(HWND) {
+    return ROLE_SYSTEM_PAGETABLIST;
+}
+
+// The window text lists the page templates, which no reader should speak.
+std::string AccessibleName(HWND) {
+    return {};
+}
+
+// The page shown, by its tab's caption, or else by its template name.
+std::string AccessibleValue(HWND window) {
+    Block block(window, GSWL_BLOCK);
+    if (!block || block->currentPage < 0) {
+        return {};
+    }
+    std::string caption = SpokenWindowText(block->tabs[block->currentPage]);
+    return caption.empty() ? block->names[block->currentPage] : caption;
+}
+
+int TabCount(HWND window) {
+    Block block(window, GSWL_BLOCK);
+    return block ? block->pageCount : 0;
+}
+
+HWND TabOf(HWND window, int index) {
+    Block block(window, GSWL_BLOCK);
+    return block && index >= 0 && index < block->pageCount ? block->tabs[index] : nullptr;
+}
+
+constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
+                                         .name = AccessibleName,
+                                         .value = AccessibleValue,
+                                         .childCount = TabCount,
+                                         .child = TabOf};
+
 } // namespace
 
 const ClassDescriptor kClass = {.name = GSEITE_CLASSA,
@@ -559,7 +617,8 @@ const ClassDescriptor kClass = {.name = GSEITE_CLASSA,
                                 .extraBytes = sizeof(WindowLongs),
                                 .background = NoBrush,
                                 .procedure = WindowProc,
-                                .registered = RememberAtom};
+                                .registered = RememberAtom,
+                                .accessible = &kAccessible};
 
 ATOM PropertyAtom() {
     return g_atom;

@@ -8,8 +8,10 @@
 #include <cstring>
 
 #include "controls/schedule/schedule_block.h"
+#include "core/accessible.h"
 #include "core/library.h"
 #include "core/local_block.h"
+#include "core/paint_dc.h"
 #include "core/text.h"
 #include "dates/dates.h"
 #include "dates/holidays.h"
@@ -104,17 +106,19 @@ void MonthChange(HWND window, ScheduleBlock& block) {
 }
 
 // After the date moved: a month change, or a day change when only the day
-// differs. False when the date stayed as it was.
+// differs; screen readers hear of a new value (the date) and name (the
+// focused day). False when the date stayed as it was.
 bool DateMoved(HWND window, ScheduleBlock& block, const DateRec& before) {
     if (before.month != block.grid.date.month || before.year != block.grid.date.year) {
         MonthChange(window, block);
-        return true;
-    }
-    if (before.day != block.grid.date.day) {
+    } else if (before.day != block.grid.date.day) {
         Notify(window, block, GSHN_DAYCHANGED);
-        return true;
+    } else {
+        return false;
     }
-    return false;
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, window);
+    return true;
 }
 
 bool IsValidDate(const DateRec& date) {
@@ -187,7 +191,24 @@ void CreateBoxes(HWND window, HINSTANCE instance, ScheduleBlock& block) {
     MeasureBoxHeight(block);
 }
 
-void OnCreate(HWND window, const CREATESTRUCTA& create) {
+// What a creation made: the two boxes and the block. Released at
+// destruction, and by a repeated WM_CREATE before it makes them again.
+void Release(HWND window, Block& block) {
+    if (block) {
+        HWND boxes[] = {block->monthBox, block->yearBox};
+        block->monthBox = block->yearBox = nullptr;
+        for (HWND box : boxes) {
+            if (box != nullptr) {
+                DestroyWindow(box);
+            }
+        }
+    }
+    block.Unlock();
+    Block::Destroy(window, GSHWL_BLOCK);
+}
+
+void OnCreate(HWND window, Block& earlier, const CREATESTRUCTA& create) {
+    Release(window, earlier);
     if (Block::Create(window, GSHWL_BLOCK) == nullptr) {
         return; // the control lives on without state
     }
@@ -282,7 +303,7 @@ void OnSetText(HWND window, const ScheduleBlock* block, const char* text) {
 }
 
 LRESULT OnGetFieldName(const ScheduleBlock& block, WPARAM size, LPARAM buffer) {
-    CopyFieldName(block.fieldName, size, reinterpret_cast<char*>(buffer));
+    CopyFieldName(block.fieldName, static_cast<INT_PTR>(size), reinterpret_cast<char*>(buffer));
     return 1;
 }
 
@@ -501,11 +522,9 @@ void OnDoubleClick(HWND window, ScheduleBlock* b, LPARAM point) {
     SetFocus(window);
 }
 
-LRESULT OnPaint(HWND window, ScheduleBlock* block) {
-    PAINTSTRUCT ps;
-    if (HDC dc = BeginPaint(window, &ps)) {
-        PaintSchedule(window, dc, block);
-        EndPaint(window, &ps);
+LRESULT OnPaint(HWND window, ScheduleBlock* block, WPARAM given) {
+    if (PaintDC dc(window, given); dc) {
+        PaintSchedule(window, dc.get(), block);
     }
     return 0;
 }
@@ -515,15 +534,15 @@ LRESULT OnRegisteredOrDefault(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (IsRegisteredMessage(g_library.msgGetFieldName, message) && block != nullptr) {
         return OnGetFieldName(*block, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefControlProc(kClass, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Block block(window, GSHWL_BLOCK); // none yet during WM_CREATE
+    Block block(window, GSHWL_BLOCK); // none yet at the first WM_CREATE
     ScheduleBlock* b = block.get();
     switch (message) {
     case WM_CREATE:
-        OnCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        OnCreate(window, block, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
         break;
     case WM_NCDESTROY:
         OnNcDestroy(window, block);
@@ -544,7 +563,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETTEXT:
         return OnGetText(b, wParam, lParam);
     case WM_PAINT:
-        return OnPaint(window, b);
+        return OnPaint(window, b, wParam);
+    case WM_PRINTCLIENT:
+        return PrintClient(window, wParam, lParam);
     case WM_SETFONT:
         OnSetFont(window, b, wParam, lParam);
         break;
@@ -583,11 +604,61 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// --- What screen readers hear ------------------------------------------------
+
+constexpr const char* kWeekdayNames[kDaysPerWeek] = {
+    "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
+constexpr char kSpokenDateFormat[] = "%02d.%02d.%d";
+constexpr char kSpokenDayFormat[] = "%s, %d. %s %d";
+constexpr int kSpokenTextSize = 64;
+
+// No calendar role is offered: the month grid is a table.
+LONG AccessibleRole(HWND) {
+    return ROLE_SYSTEM_TABLE;
+}
+
+LONG AccessibleState(HWND) {
+    return STATE_SYSTEM_FOCUSABLE;
+}
+
+// The focused day: "Sonntag, 24. Dezember 1995".
+std::string AccessibleName(HWND window) {
+    Block block(window, GSHWL_BLOCK);
+    if (!block || !IsValidDate(block->grid.date)) {
+        return {};
+    }
+    const DateRec& date = block->grid.date;
+    const int weekday = WeekdayOf(date.day, date.month, date.year);
+    char text[kSpokenTextSize];
+    wsprintfA(text, kSpokenDayFormat, kWeekdayNames[weekday >= 0 ? weekday : 0], int{date.day},
+              kMonthNames[date.month - 1], int{date.year});
+    return text;
+}
+
+// The date: "24.12.1995".
+std::string AccessibleValue(HWND window) {
+    Block block(window, GSHWL_BLOCK);
+    if (!block) {
+        return {};
+    }
+    const DateRec& date = block->grid.date;
+    char text[kSpokenTextSize];
+    wsprintfA(text, kSpokenDateFormat, int{date.day}, int{date.month}, int{date.year});
+    return text;
+}
+
+constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
+                                         .state = AccessibleState,
+                                         .name = AccessibleName,
+                                         .value = AccessibleValue};
+
 } // namespace
 
-const ClassDescriptor kClass = {
-    GSHED_CLASS, kWithDoubleClicks, sizeof(WindowLongs), LightGreyBrush, WindowProc, nullptr,
-    nullptr,     nullptr,
-};
+const ClassDescriptor kClass = {.name = GSHED_CLASS,
+                                .style = kWithDoubleClicks,
+                                .extraBytes = sizeof(WindowLongs),
+                                .background = LightGreyBrush,
+                                .procedure = WindowProc,
+                                .accessible = &kAccessible};
 
 } // namespace quorl::schedule

@@ -1,7 +1,6 @@
 #include "controls/statusbar/statusbar.h"
 
 #include "controls/statusbar/statusbar_internal.h"
-#include "core/accessible.h"
 
 namespace quorl::statusbar {
 
@@ -55,37 +54,6 @@ void FillSystemColour(HDC dc, const PixelRect& r, int colourIndex) {
         DeleteObject(brush);
     }
 }
-
-// What screen readers are told of the bar and of a field.
-namespace {
-
-LONG BarRole(HWND) {
-    return ROLE_SYSTEM_STATUSBAR;
-}
-
-LONG FieldRole(HWND) {
-    return ROLE_SYSTEM_STATICTEXT;
-}
-
-LONG ReadOnly(HWND) {
-    return STATE_SYSTEM_READONLY;
-}
-
-// The bar's window text is its class name, nothing to read out.
-std::string NoName(HWND) {
-    return {};
-}
-
-// What the field shows: the text without its colour marker.
-std::string ShownText(HWND field) {
-    return SplitMarker(StoredWindowText(field).c_str()).text;
-}
-
-constexpr AccessibleEntry kBarAccessible = {.role = BarRole, .state = ReadOnly, .name = NoName};
-constexpr AccessibleEntry kFieldAccessible = {
-    .role = FieldRole, .state = ReadOnly, .name = ShownText};
-
-} // namespace
 
 // The bar's class carries the status font and metrics.
 const ClassDescriptor kBarClass = {.name = QUSTSB_CLASS,

@@ -78,11 +78,13 @@ LRESULT OnSize(HWND bar) {
 // A light line along the top, a shadow along the bottom; the class
 // background is the button face in between.
 void OnPaint(HWND bar, WPARAM given) {
-    if (PaintDC dc(bar, given); dc) {
-        const EdgeStrips edges = EdgesOf(ClientOf(bar), g_status.border);
-        FillSystemColour(dc.get(), edges.top, COLOR_WINDOW);
-        FillSystemColour(dc.get(), edges.bottom, COLOR_BTNSHADOW);
+    PaintDC dc(bar, given);
+    if (!dc) {
+        return;
     }
+    const EdgeStrips edges = EdgesOf(ClientOf(bar), g_status.border);
+    FillSystemColour(dc.get(), edges.top, COLOR_WINDOW);
+    FillSystemColour(dc.get(), edges.bottom, COLOR_BTNSHADOW);
 }
 
 } // namespace
@@ -108,17 +110,16 @@ LRESULT OnSetLong(HWND field, WPARAM index, LPARAM value) {
 
 // Nothing changed, nothing repainted: a clock that sets its text every
 // second does not flicker. Bytes are compared as they are, so any change
-// of the text shows. Screen readers hear of a new text only.
-LRESULT OnSetText(HWND field, LPARAM newText) {
+// of the text shows.
+LRESULT OnSetText(HWND field, WPARAM wParam, LPARAM newText) {
     const char* text = newText != 0 ? reinterpret_cast<const char*>(newText) : "";
     char current[kFieldTextSize] = "";
     GetWindowTextA(field, current, sizeof current);
-    if (std::strcmp(current, text) == 0) {
-        return DefWindowProcA(field, WM_SETTEXT, 0, newText);
+    const LRESULT result = DefWindowProcA(field, WM_SETTEXT, wParam, newText);
+    if (std::strcmp(current, text) != 0) {
+        InvalidateRect(field, nullptr, TRUE);
+        NotifyAccessible(EVENT_OBJECT_NAMECHANGE, field);
     }
-    InvalidateRect(field, nullptr, TRUE);
-    const LRESULT result = DefWindowProcA(field, WM_SETTEXT, 0, newText);
-    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, field);
     return result;
 }
 
@@ -157,14 +158,16 @@ void DrawFieldText(HDC dc, const PixelRect& client, const char* text) {
 }
 
 LRESULT OnPaint(HWND field, WPARAM given) {
-    if (PaintDC dc(field, given); dc) {
-        const PixelRect client = ClientOf(field);
-        DrawSunkenFrame(dc.get(), client);
-        char text[kFieldTextSize] = "";
-        GetWindowTextA(field, text, sizeof text);
-        if (text[0] != '\0') {
-            DrawFieldText(dc.get(), client, text);
-        }
+    PaintDC dc(field, given);
+    if (!dc) {
+        return 0;
+    }
+    const PixelRect client = ClientOf(field);
+    DrawSunkenFrame(dc.get(), client);
+    char text[kFieldTextSize] = "";
+    GetWindowTextA(field, text, sizeof text);
+    if (text[0] != '\0') {
+        DrawFieldText(dc.get(), client, text);
     }
     return 0;
 }
@@ -172,12 +175,44 @@ LRESULT OnPaint(HWND field, WPARAM given) {
 } // namespace
 } // namespace field
 
+// The bar is named by nothing (its window text is its class name); its
+// fields, its child windows, are its children. A field is named by its
+// text without the colour marker.
+namespace {
+
+LONG BarRole(HWND) {
+    return ROLE_SYSTEM_STATUSBAR;
+}
+
+std::string NoName(HWND) {
+    return {};
+}
+
+LONG FieldRole(HWND) {
+    return ROLE_SYSTEM_STATICTEXT;
+}
+
+LONG ReadOnly(HWND) {
+    return STATE_SYSTEM_READONLY;
+}
+
+std::string FieldName(HWND window) {
+    const std::string text = StoredWindowText(window);
+    return SplitMarker(text.c_str()).text;
+}
+
+} // namespace
+
+const AccessibleEntry kBarAccessible = {.role = BarRole, .state = ReadOnly, .name = NoName};
+const AccessibleEntry kFieldAccessible = {.role = FieldRole, .state = ReadOnly, .name = FieldName};
+
 LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
         return bar::OnSize(window);
     case WM_PAINT:
         bar::OnPaint(window, wParam);
+        // The default would validate the window: not when painting a caller's context.
         return wParam != 0 ? 0 : DefWindowProcA(window, message, wParam, lParam);
     case WM_PRINTCLIENT:
         return PrintClient(window, wParam, lParam);
@@ -193,7 +228,7 @@ LRESULT CALLBACK FieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case STSF_SETLONG:
         return field::OnSetLong(window, wParam, lParam);
     case WM_SETTEXT:
-        return field::OnSetText(window, lParam);
+        return field::OnSetText(window, wParam, lParam);
     case WM_PAINT:
         return field::OnPaint(window, wParam);
     case WM_PRINTCLIENT:

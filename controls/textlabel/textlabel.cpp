@@ -73,6 +73,8 @@ LRESULT OnCreate(HWND window, LPARAM lParam) {
     HGDIOBJ font =
         (StyleOf(window) & GTS_SHAREDFONT) ? g_library.controlFont : GetStockObject(SYSTEM_FONT);
     SetWindowLongPtrA(window, GTWL_FONT, reinterpret_cast<LONG_PTR>(font));
+    // A repeated WM_CREATE replaces the field name an earlier one made.
+    LocalBlock<char>::Destroy(window, GTWL_FIELDNAME);
     HLOCAL block = create != nullptr ? CreateFieldNameBlock(create->lpszName) : nullptr;
     SetWindowLongPtrA(window, GTWL_FIELDNAME, reinterpret_cast<LONG_PTR>(block));
     return DefWindowProcA(window, WM_CREATE, 0, lParam);
@@ -140,14 +142,15 @@ LRESULT OnGetFieldName(HWND window, UINT message, WPARAM size, LPARAM buffer) {
     if (block == nullptr) {
         return DefWindowProcA(window, message, size, buffer);
     }
-    if (size == 0 || buffer == 0) {
+    // A negative size is no room at all, not a huge buffer.
+    if (static_cast<INT_PTR>(size) <= 0 || buffer == 0) {
         return 1;
     }
     const LocalBlock<char> name(block);
     if (!name) {
         return DefWindowProcA(window, message, size, buffer);
     }
-    CopyFieldName(name.get(), size, reinterpret_cast<char*>(buffer));
+    CopyFieldName(name.get(), static_cast<INT_PTR>(size), reinterpret_cast<char*>(buffer));
     return 1;
 }
 

@@ -135,10 +135,16 @@ const ReportCase kReports[] = {
      L"Adresse", ROLE_SYSTEM_GROUPING, kReadOnly, L"", L""},
     {"LabelHidden", GTEXT_CLASS, "Still", 0, WM_SHOWWINDOW, 0,
      L"Still", ROLE_SYSTEM_STATICTEXT, kReadOnly | STATE_SYSTEM_INVISIBLE, L"", L""},
-    {"StatusBar", QUSTSB_CLASS, "QuStsb", 0, 0, 0,
+    {"StatusBarUnnamed", QUSTSB_CLASS, "QuStsb", 0, 0, 0,
      L"", ROLE_SYSTEM_STATUSBAR, kReadOnly, L"", L""},
-    {"StatusFieldWithoutItsMarker", QUSTSF_CLASS, "!Datei fehlt", 0, 0, 0,
-     L"Datei fehlt", ROLE_SYSTEM_STATICTEXT, kReadOnly, L"", L""},
+    {"StatusFieldWithoutMarker", QUSTSF_CLASS, "!Fehler", 0, 0, 0,
+     L"Fehler", ROLE_SYSTEM_STATICTEXT, kReadOnly, L"", L""},
+    {"PageSwitcherShowsFirst", GSEITE_CLASS, "EINS+ZWEI", 0, 0, 0,
+     L"", ROLE_SYSTEM_PAGETABLIST, 0, L"Erste", L""},
+    {"ScheduleChristmasEve", GSHED_CLASS, "24.12.1995", 0, WM_SETTEXT, 0,
+     L"Sonntag, 24. Dezember 1995", ROLE_SYSTEM_TABLE, kFocusable, L"24.12.1995", L""},
+    {"ScheduleMayDay", GSHED_CLASS, "1.5.2000", 0, WM_SETTEXT, 0,
+     L"Montag, 1. Mai 2000", ROLE_SYSTEM_TABLE, kFocusable, L"01.05.2000", L""},
 };
 // clang-format on
 
@@ -150,7 +156,9 @@ TEST_P(ReportTest, NameRoleStateValueAndAction) {
     if (c.message == WM_SHOWWINDOW) {
         ShowWindow(control, SW_HIDE);
     } else if (c.message != 0) {
-        SendMessageA(control, c.message, c.wParam, 0);
+        // A schedule takes its date as text.
+        const char* text = c.message == WM_SETTEXT ? c.text : nullptr;
+        SendMessageA(control, c.message, c.wParam, reinterpret_cast<LPARAM>(text));
     }
     Accessible object(control);
     ASSERT_NE(object.object, nullptr);
@@ -238,10 +246,8 @@ DWORD WINAPI ReadFromOtherThread(void* parameter) {
     return 0;
 }
 
-TEST_F(AccessibilityTest, ReaderInAnotherThreadNamesAndClicksTheButton) {
-    RemoteReader reader;
-    reader.window = Make(QUORL_CLASS, "&Fern", 0, kPlace, kId);
-    parent_.clear();
+// Runs the reader in its own thread while this one serves its calls.
+void ServeReader(RemoteReader& reader) {
     HANDLE thread = CreateThread(nullptr, 0, ReadFromOtherThread, &reader, 0, nullptr);
     ASSERT_NE(thread, nullptr);
     const DWORD start = GetTickCount();
@@ -250,11 +256,29 @@ TEST_F(AccessibilityTest, ReaderInAnotherThreadNamesAndClicksTheButton) {
         PumpMessages();
     }
     CloseHandle(thread);
+}
+
+TEST_F(AccessibilityTest, ReaderInAnotherThreadNamesAndClicksTheButton) {
+    RemoteReader reader;
+    reader.window = Make(QUORL_CLASS, "&Fern", 0, kPlace, kId);
+    parent_.clear();
+    ServeReader(reader);
     EXPECT_EQ(reader.name, L"Fern");
     EXPECT_EQ(reader.role, ROLE_SYSTEM_PUSHBUTTON);
     EXPECT_EQ(reader.action, S_OK);
     ASSERT_TRUE(PumpUntilCommand(parent_));
     EXPECT_EQ(parent_.messages()[0].wParam, MAKEWPARAM(kId, BN_CLICKED));
+}
+
+// Without an apartment on the window's thread the reader's calls would
+// come in on other threads: the system's plain object answers instead.
+TEST_F(AccessibilityTest, ThreadWithoutComLeavesTheSystemsObject) {
+    RemoteReader reader;
+    reader.window = Make(QUORL_CLASS, "Fern", 0, kPlace, kId);
+    CoUninitialize();
+    ServeReader(reader);
+    CoInitialize(nullptr);
+    EXPECT_EQ(reader.role, ROLE_SYSTEM_CLIENT);
 }
 
 // WinEvents of the client objects, as a screen reader hooks them out of
@@ -297,46 +321,44 @@ protected:
 struct EventCase {
     const char* label;
     const char* className;
-    DWORD style;
-    UINT message; // sent twice: the second time changes nothing but a text
+    UINT message; // sent twice
     WPARAM wParam;
     const char* text;
-    DWORD event;
+    std::vector<DWORD> first;
+    std::size_t onRepeat; // events heard when the same message comes again
 };
 
 const EventCase kEvents[] = {
-    {"Check", QUCHECK_CLASS, QCS_CHECKBOX, BM_SETCHECK, 1, nullptr, EVENT_OBJECT_STATECHANGE},
-    {"Press", QUORL_CLASS, 0, BM_SETSTATE, 1, nullptr, EVENT_OBJECT_STATECHANGE},
-    {"GaugePosition", GAUGE_CLASS, 0, GAUGE_SETPOS, 40, nullptr, EVENT_OBJECT_VALUECHANGE},
-    {"GaugeTitle", GAUGE_CLASS, 0, WM_SETTEXT, 0, "Neu", EVENT_OBJECT_NAMECHANGE},
-    {"LabelText", GTEXT_CLASS, 0, WM_SETTEXT, 0, "Neu", EVENT_OBJECT_NAMECHANGE},
-    {"ButtonCaption", QUORL_CLASS, 0, WM_SETTEXT, 0, "Neu", EVENT_OBJECT_NAMECHANGE},
+    {"Check", QUCHECK_CLASS, BM_SETCHECK, 1, nullptr, {EVENT_OBJECT_STATECHANGE}, 0},
+    {"Press", QUORL_CLASS, BM_SETSTATE, 1, nullptr, {EVENT_OBJECT_STATECHANGE}, 0},
+    {"GaugePosition", GAUGE_CLASS, GAUGE_SETPOS, 40, nullptr, {EVENT_OBJECT_VALUECHANGE}, 0},
+    {"GaugeTitle", GAUGE_CLASS, WM_SETTEXT, 0, "Neu", {EVENT_OBJECT_NAMECHANGE}, 1},
+    {"LabelText", GTEXT_CLASS, WM_SETTEXT, 0, "Neu", {EVENT_OBJECT_NAMECHANGE}, 1},
+    {"ButtonCaption", QUORL_CLASS, WM_SETTEXT, 0, "Neu", {EVENT_OBJECT_NAMECHANGE}, 1},
+    {"StatusField", QUSTSF_CLASS, WM_SETTEXT, 0, "Neu", {EVENT_OBJECT_NAMECHANGE}, 0},
+    {"ScheduleDate",
+     GSHED_CLASS,
+     WM_SETTEXT,
+     0,
+     "24.12.1995",
+     {EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_NAMECHANGE},
+     0},
 };
 
 class EventTableTest : public EventTest, public ::testing::WithParamInterface<EventCase> {};
 
-TEST_P(EventTableTest, ChangeIsHeardOnceAndNoChangeNotAtAll) {
+TEST_P(EventTableTest, ChangeIsHeardAndNoChangeNotAtAll) {
     const EventCase& c = GetParam();
-    HWND control = Make(c.className, "Alt", c.style, kPlace, kId);
+    HWND control = Make(c.className, "1.1.1990", 0, kPlace, kId);
     Heard(control);
     SendMessageA(control, c.message, c.wParam, reinterpret_cast<LPARAM>(c.text));
-    EXPECT_EQ(Heard(control), std::vector<DWORD>{c.event});
+    EXPECT_EQ(Heard(control), c.first);
     SendMessageA(control, c.message, c.wParam, reinterpret_cast<LPARAM>(c.text));
-    EXPECT_EQ(Heard(control).size(), c.text != nullptr ? 1U : 0U);
+    EXPECT_EQ(Heard(control).size(), c.onRepeat);
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, EventTableTest, ::testing::ValuesIn(kEvents),
                          [](const auto& info) { return std::string(info.param.label); });
-
-// A status field tells only of a text other than the one it shows.
-TEST_F(EventTest, StatusFieldTellsOnlyOfANewText) {
-    HWND field = Make(QUSTSF_CLASS, "9:00:00", 0, kPlace, kId);
-    Heard(field);
-    SetWindowTextA(field, "9:00:00");
-    EXPECT_EQ(Heard(field), std::vector<DWORD>{});
-    SetWindowTextA(field, "9:00:01");
-    EXPECT_EQ(Heard(field), std::vector<DWORD>{EVENT_OBJECT_NAMECHANGE});
-}
 
 TEST_F(EventTest, FocusIsHeardOnceWithTheFocusedState) {
     HWND box = Make(QUCHECK_CLASS, "Fett", QCS_CHECKBOX, kPlace, kId);
@@ -344,6 +366,58 @@ TEST_F(EventTest, FocusIsHeardOnceWithTheFocusedState) {
     SetFocus(box);
     // The window manager tells of the focus; the control of its state.
     EXPECT_EQ(Heard(box), (std::vector<DWORD>{EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE}));
+}
+
+// A child by its number (from 1) as its own object; null when there is none.
+IAccessible* ChildOf(IAccessible* parent, LONG number) {
+    VARIANT id = Self();
+    id.lVal = number;
+    IDispatch* child = nullptr;
+    IAccessible* object = nullptr;
+    if (SUCCEEDED(parent->get_accChild(id, &child)) && child != nullptr) {
+        child->QueryInterface(kAccessibleIid, reinterpret_cast<void**>(&object));
+        child->Release();
+    }
+    return object;
+}
+
+TEST_F(AccessibilityTest, StatusBarFieldsAreItsChildren) {
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    HWND bar = StsbCreate(parent_.hwnd(), module, kId);
+    StsbAddField(bar, module, kId + 1, 10, 0, 0);
+    SetWindowTextA(StsbAddField(bar, module, kId + 2, 10, 0, 0), "?Hinweis");
+    Accessible object(bar);
+    ASSERT_NE(object.object, nullptr);
+    LONG count = 0;
+    ASSERT_EQ(object->get_accChildCount(&count), S_OK);
+    EXPECT_EQ(count, 2);
+    IAccessible* second = ChildOf(object.object, 2);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(Text(second, &IAccessible::get_accName), L"Hinweis");
+    second->Release();
+}
+
+// The tabs are children of the dialog, but the switcher's to a reader.
+TEST_F(EventTest, PageSwitcherTabsAreItsChildrenAndSwitchIt) {
+    HWND switcher = Make(GSEITE_CLASS, "EINS+ZWEI", 0, {0, 0, 300, 200}, kId);
+    Accessible object(switcher);
+    ASSERT_NE(object.object, nullptr);
+    LONG count = 0;
+    ASSERT_EQ(object->get_accChildCount(&count), S_OK);
+    EXPECT_EQ(count, 2);
+    IAccessible* tab = ChildOf(object.object, 2);
+    ASSERT_NE(tab, nullptr);
+    EXPECT_EQ(Text(tab, &IAccessible::get_accName), L"Zweite");
+    EXPECT_EQ(Number(tab, &IAccessible::get_accRole), ROLE_SYSTEM_PAGETAB);
+    Heard(switcher);
+    parent_.clear();
+    EXPECT_EQ(tab->accDoDefaultAction(Self()), S_OK);
+    EXPECT_TRUE(PumpUntilCommand(parent_)) << "GSN_PAGECHANGED";
+    EXPECT_EQ(Text(object.object, &IAccessible::get_accValue), L"Zweite");
+    EXPECT_EQ(Number(tab, &IAccessible::get_accState),
+              kFocusable | STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED);
+    EXPECT_EQ(Heard(switcher), std::vector<DWORD>{EVENT_OBJECT_VALUECHANGE});
+    tab->Release();
 }
 
 } // namespace

@@ -109,6 +109,64 @@ TEST(PaletteDib, TopDownAndRunLengthPictures) {
     EXPECT_FALSE(ExaminePaletteDib(dib.data(), dib.size()).usable);
 }
 
+// What a resource must hold before the platform may load it: header,
+// colour table (or masks) and every row of pixels its header claims.
+TEST(DibFitsResource, EverythingTheHeaderClaimsMustBeThere) {
+    struct Case {
+        const char* what;
+        Header header;
+        int colours;            // table entries present
+        std::size_t pixelBytes; // pixel bytes present
+        bool fits;
+    };
+    const auto with = [](auto change) {
+        Header h;
+        change(h);
+        return h;
+    };
+    const Case cases[] = {
+        {"8-bit complete", Header{}, 256, 8, true},
+        {"8-bit one byte short", Header{}, 256, 7, false},
+        {"8-bit table cut", Header{}, 100, 0, false},
+        {"4-bit 640x480 with three rows",
+         with([](Header& h) { h.bitCount = 4, h.width = 640, h.height = 480; }), 16, 960, false},
+        {"4-bit 640x480 complete",
+         with([](Header& h) { h.bitCount = 4, h.width = 640, h.height = 480; }), 16, 153600, true},
+        {"24-bit, no table", with([](Header& h) { h.bitCount = 24; }), 0, 24, true},
+        {"24-bit short", with([](Header& h) { h.bitCount = 24; }), 0, 23, false},
+        {"bit fields with masks", with([](Header& h) { h.bitCount = 16, h.compression = 3; }), 3,
+         16, true},
+        {"bit fields without masks", with([](Header& h) { h.bitCount = 16, h.compression = 3; }), 0,
+         16, false},
+        {"run length within", with([](Header& h) { h.compression = 1, h.sizeImage = 6; }), 256, 6,
+         true},
+        {"run length beyond", with([](Header& h) { h.compression = 1, h.sizeImage = 7; }), 256, 6,
+         false},
+        {"run length of no size", with([](Header& h) { h.compression = 1; }), 256, 6, false},
+        {"odd bit count", with([](Header& h) { h.bitCount = 7; }), 128, 64, false},
+        {"no width", with([](Header& h) { h.width = 0; }), 256, 8, false},
+        {"negative width", with([](Header& h) { h.width = -4; }), 256, 8, false},
+        {"rows overflow 64 bits",
+         with([](Header& h) { h.bitCount = 32, h.width = 0x7FFFFFFF, h.height = -0x7FFFFFFF; }), 0,
+         8, false},
+        {"header longer than the resource", with([](Header& h) { h.size = 124; }), 0, 8, false},
+        {"header of an unknown size", with([](Header& h) { h.size = 20; }), 256, 8, false},
+    };
+    for (const Case& c : cases) {
+        const auto dib = Dib(c.header, c.colours, c.pixelBytes);
+        EXPECT_EQ(quorl::DibFitsResource(dib.data(), dib.size()), c.fits) << c.what;
+        EXPECT_EQ(ExaminePaletteDib(dib.data(), dib.size()).damaged, !c.fits) << c.what;
+    }
+    // The old 12-byte header: 2 x 2 pixels at 8 bits, triples in the table.
+    std::vector<unsigned char> core = {12, 0, 0, 0, 2, 0, 2, 0, 1, 0, 8, 0};
+    core.resize(12 + 256 * 3 + 8);
+    EXPECT_TRUE(quorl::DibFitsResource(core.data(), core.size()));
+    EXPECT_FALSE(quorl::DibFitsResource(core.data(), core.size() - 1));
+    const unsigned char tiny[] = {0x28, 0x00};
+    EXPECT_FALSE(quorl::DibFitsResource(tiny, sizeof tiny));
+    EXPECT_FALSE(quorl::DibFitsResource(nullptr, 100));
+}
+
 TEST(PaletteDib, OversizedColourCountMeansAFullTable) {
     Header h;
     h.clrUsed = 100000;

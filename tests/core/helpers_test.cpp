@@ -115,6 +115,22 @@ TEST_F(Helpers, CaptionEndsAtTheCommaAndTildesBreakLines) {
     EXPECT_EQ(Text(), "");
 }
 
+// A text that is no readable string goes to the default handling first,
+// which copies it safely (the answer is its own); nothing of it reaches
+// the caption, which stays as it was.
+TEST_F(Helpers, UnreadableTextIsRefusedAndTheCaptionKept) {
+    void* noAccess = VirtualAlloc(nullptr, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_NOACCESS);
+    ASSERT_NE(noAccess, nullptr);
+    const LPARAM unreadable[] = {reinterpret_cast<LPARAM>(noAccess), 0x10, static_cast<LPARAM>(-1),
+                                 static_cast<LPARAM>(-4096)};
+    for (LPARAM text : unreadable) {
+        SetWindowTextA(window_, "Alt~Text,FELD");
+        SendMessageA(window_, WM_SETTEXT, 0, text);
+        EXPECT_EQ(Text(), "Alt\nText") << text;
+    }
+    VirtualFree(noAccess, 0, MEM_RELEASE);
+}
+
 TEST_F(Helpers, CaptionIsCutTo256Characters) {
     const std::string longText(300, 'x');
     SetWindowTextA(window_, longText.c_str());

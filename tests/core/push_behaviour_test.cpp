@@ -225,6 +225,13 @@ TEST_P(PushTest, FieldNameStaysInsideTheBuffer) {
     EXPECT_EQ(FieldName(longName, 0, untouched), GetParam().fieldNameNoBuffer);
     EXPECT_STREQ(untouched, "xyz");
     EXPECT_EQ(FieldName(longName, 8, nullptr), GetParam().fieldNameNoBuffer);
+    // A negative size is no room: nothing lands before or in the buffer.
+    char guarded[8] = "xxxxxxx";
+    for (INT_PTR size : {-1, -2, -7}) {
+        EXPECT_EQ(FieldName(longName, static_cast<WPARAM>(size), guarded + 4),
+                  GetParam().fieldNameNoBuffer);
+        EXPECT_STREQ(guarded, "xxxxxxx") << size;
+    }
 }
 
 // The parent closes the window from the click notification: the control

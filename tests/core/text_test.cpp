@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -90,6 +92,14 @@ TEST(FieldName, TinyBuffersAndMissingArguments) {
     char buffer[2] = {'x', 'x'};
     EXPECT_FALSE(CopyFieldName("KUNDE", 0, buffer));
     EXPECT_EQ(buffer[0], 'x');
+    // A negative size (a message's wParam of -1 or -2) is no room at all:
+    // nothing lands before or in the buffer.
+    char guarded[6] = {'x', 'x', 'x', 'x', 'x', 'x'};
+    for (std::ptrdiff_t size :
+         {std::ptrdiff_t{-1}, std::ptrdiff_t{-2}, std::ptrdiff_t{-3}, PTRDIFF_MIN}) {
+        EXPECT_FALSE(CopyFieldName("KUNDE", size, guarded + 3)) << size;
+        EXPECT_EQ(std::string(guarded, 6), "xxxxxx") << size;
+    }
 
     EXPECT_TRUE(CopyFieldName("KUNDE", 1, buffer));
     EXPECT_EQ(buffer[0], '\0');

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 
 #include "quorl32.h"
 #include "tests/common/win_test.h"
@@ -89,6 +90,14 @@ TEST_F(LabelTest, FieldNameBufferLimits) {
     EXPECT_EQ(FieldName(label, 0, buffer), 1);
     EXPECT_EQ(buffer[0], '#');
     EXPECT_EQ(SendMessageA(label, FieldNameMessage(), sizeof buffer, 0), 1);
+    // A negative size is no room: nothing lands before or in the buffer.
+    for (INT_PTR size : {-1, -2, -31}) {
+        std::memset(buffer, '#', sizeof buffer);
+        EXPECT_EQ(SendMessageA(label, FieldNameMessage(), static_cast<WPARAM>(size),
+                               reinterpret_cast<LPARAM>(buffer + 16)),
+                  1);
+        EXPECT_EQ(std::string(buffer, sizeof buffer), std::string(sizeof buffer, '#')) << size;
+    }
 }
 
 TEST_F(LabelTest, TransparentToTheMouseAndStaticToTheDialog) {

@@ -1,0 +1,381 @@
+/*
+ * The QUORL32 gallery: one dialog that shows every control of the library,
+ * built the way an application programmer builds a program with it (the
+ * public headers, the import library and its own resources).
+ *
+ *   gallery                       opens the gallery
+ *   gallery --screenshots DIR     writes every page and a few states to
+ *                                 DIR as PNG files and prints their paths
+ */
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "gallery.h"
+#include "gallery_ids.h"
+#include "quorl32x.h"
+
+#define PAGE_COUNT 7
+
+/* The caret blinks on this timer message. */
+#ifndef WM_SYSTIMER
+#define WM_SYSTIMER 0x0118
+#endif
+
+/* Positions the gauges start at, and how long the busy button works. */
+static const int kGaugeStart[IDC_GAUGE_COUNT] = {0, 73, 50, 25, 100, 37};
+#define BUSY_STEPS   50
+#define BUSY_STEP_MS 40
+
+/* Screenshots do not depend on the day they are taken. */
+static const DateRec kScreenshotDate = {2026, 24, 12};
+#define SCREENSHOT_CLOCK "12:00:00"
+
+static const char* const kWeekdays[7] = {"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
+                                         "Freitag", "Samstag",  "Sonntag"};
+
+static HINSTANCE g_instance;
+
+static HWND Pages(HWND dialog) {
+    return GetDlgItem(dialog, IDC_PAGES);
+}
+
+static void FormatDate(const DateRec* date, char* text, size_t size) {
+    snprintf(text, size, "%d.%d.%d", date->day, date->month, date->year);
+}
+
+static const char* WeekdayName(const DateRec* date) {
+    int day = DayOfDate(date);
+    return day >= 0 && day < 7 ? kWeekdays[day] : "?";
+}
+
+/* ------------------------------------------------------------------ */
+/* Pages                                                               */
+/* ------------------------------------------------------------------ */
+
+static void InitGauges(HWND dialog) {
+    int i;
+    for (i = 0; i < IDC_GAUGE_COUNT; ++i) {
+        HWND gauge = GetDlgItem(dialog, IDC_GAUGE_FIRST + i);
+        Gauge_SetRange(gauge, 100);
+        Gauge_SetPos(gauge, kGaugeStart[i]);
+    }
+}
+
+/* Works without looking at the message queue: the gauges show every step
+ * all the same, because they paint before GAUGE_SETPOS returns. */
+static void RunBusyLoop(HWND dialog) {
+    int step, i;
+    for (step = 0; step <= BUSY_STEPS; ++step) {
+        DWORD start = GetTickCount();
+        for (i = 0; i < IDC_GAUGE_COUNT; ++i) {
+            Gauge_SetPos(GetDlgItem(dialog, IDC_GAUGE_FIRST + i), step * 100 / BUSY_STEPS);
+        }
+        while (GetTickCount() - start < BUSY_STEP_MS) {
+        }
+    }
+    InitGauges(dialog);
+}
+
+static void InitStatusPage(HWND dialog) {
+    static const struct {
+        int id, minWidth, maxWidth;
+        const char* text;
+    } kFields[] = {
+        {IDC_FIELD_PLAIN, 70, 70, "Bereit"},
+        {IDC_FIELD_RED, 120, 400, "!Fehler 17: Datei fehlt"},
+        {IDC_FIELD_GREEN, 90, 90, "?Gespeichert"},
+        {IDC_FIELD_NARROW, -9, -9, "Zeile 12"},
+    };
+    HWND bar = GetDlgItem(dialog, IDC_STATUSBAR);
+    RECT client;
+    size_t i;
+    for (i = 0; i < sizeof kFields / sizeof kFields[0]; ++i) {
+        HWND field = StsbAddField(bar, g_instance, kFields[i].id, kFields[i].minWidth,
+                                  kFields[i].maxWidth, 0);
+        SetWindowTextA(field, kFields[i].text);
+    }
+    /* The bar places its fields when it is sized. */
+    GetClientRect(bar, &client);
+    SendMessageA(bar, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+}
+
+static void ShowHolidays(HWND dialog) {
+    char list[512], shown[768];
+    size_t in, out = 0;
+    GetProfileStringA(QUORL_PROFILE_SECTIONA, QUORL_PROFILE_HOLIDAYSA, "", list, sizeof list);
+    /* A space after each comma lets the label break the lines. */
+    for (in = 0; list[in] != '\0' && out + 2 < sizeof shown; ++in) {
+        shown[out++] = list[in];
+        if (list[in] == ',') {
+            shown[out++] = ' ';
+        }
+    }
+    shown[out] = '\0';
+    SetDlgItemTextA(dialog, IDC_HOLIDAYS, shown);
+}
+
+static void ShowScheduleDay(HWND dialog) {
+    DateRec date = {2000, 1, 1};
+    char text[64], day[16];
+    if (Schedule_GetDate(GetDlgItem(dialog, IDC_SCHEDULE), &date)) {
+        FormatDate(&date, day, sizeof day);
+        snprintf(text, sizeof text, "Gew\xE4hlt: %s, %s", WeekdayName(&date), day);
+        SetDlgItemTextA(dialog, IDC_SCHED_DAY, text);
+    }
+}
+
+static void MarkDays(HWND dialog) {
+    char marks[256];
+    GetDlgItemTextA(dialog, IDC_MARKS, marks, sizeof marks);
+    Schedule_SetMarks(GetDlgItem(dialog, IDC_SCHEDULE), marks);
+}
+
+static void UpdateDates(HWND dialog) {
+    char typed[64], text[96], day[16];
+    BOOL numeric = FALSE;
+    int days = (int)GetDlgItemInt(dialog, IDC_DATE_DAYS, &numeric, TRUE);
+    DateRec date = {0, 0, 0}, moved;
+    GetDlgItemTextA(dialog, IDC_DATE_TEXT, typed, sizeof typed);
+    if (!StringToDate(typed, &date)) {
+        SetDlgItemTextA(dialog, IDC_DATE_RESULT, "Kein g\xFCltiges Datum");
+        SetDlgItemTextA(dialog, IDC_DATE_WEEKDAY, "");
+        SetDlgItemTextA(dialog, IDC_DATE_MOVED, "");
+        return;
+    }
+    FormatDate(&date, day, sizeof day);
+    snprintf(text, sizeof text, "StringToDate: %s", day);
+    SetDlgItemTextA(dialog, IDC_DATE_RESULT, text);
+    snprintf(text, sizeof text, "DayOfDate: %d (%s)", DayOfDate(&date), WeekdayName(&date));
+    SetDlgItemTextA(dialog, IDC_DATE_WEEKDAY, text);
+    moved = date;
+    if (!numeric) {
+        days = 0;
+    }
+    AddNDays(&moved, days);
+    FormatDate(&moved, day, sizeof day);
+    snprintf(text, sizeof text, "AddNDays(%d): %s, %s", days, day, WeekdayName(&moved));
+    SetDlgItemTextA(dialog, IDC_DATE_MOVED, text);
+}
+
+/* ------------------------------------------------------------------ */
+/* The dialog                                                          */
+/* ------------------------------------------------------------------ */
+
+static BOOL OnInitDialog(HWND dialog) {
+    InitGauges(dialog);
+    InitStatusPage(dialog);
+    ShowHolidays(dialog);
+    SetDlgItemTextA(dialog, IDC_MARKS, "4.12-6.12, 31.12");
+    SetDlgItemTextA(dialog, IDC_DATE_DAYS, "7");
+    SetDlgItemTextA(dialog, IDC_DATE_TEXT, "24.12.95");
+    ShowScheduleDay(dialog);
+    return TRUE;
+}
+
+static void OnCommand(HWND dialog, int id, int code) {
+    if (id >= IDM_PAGE_FIRST && id < IDM_PAGE_FIRST + PAGE_COUNT) {
+        PageSwitcher_SelectPage(Pages(dialog), id - IDM_PAGE_FIRST);
+        return;
+    }
+    switch (id) {
+    case IDOK:
+    case IDCANCEL:
+    case IDM_EXIT:
+        DestroyWindow(dialog);
+        break;
+    case IDC_BUSY:
+        RunBusyLoop(dialog);
+        break;
+    case IDC_MARK:
+        MarkDays(dialog);
+        break;
+    case IDC_SCHEDULE:
+        if (code == GSHN_DAYCHANGED) {
+            ShowScheduleDay(dialog);
+        } else if (code == GSHN_MONTHCHANGED) {
+            MarkDays(dialog); /* a new month forgets its marks */
+        }
+        break;
+    case IDC_DATE_TEXT:
+    case IDC_DATE_DAYS:
+        if (code == EN_CHANGE) {
+            UpdateDates(dialog);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+static INT_PTR CALLBACK GalleryProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    (void)lParam;
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog(dialog);
+    case WM_COMMAND:
+        OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+static HWND CreateGallery(void) {
+    return CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_GALLERY), NULL, GalleryProc, 0);
+}
+
+static int RunInteractive(void) {
+    MSG message;
+    HWND dialog = CreateGallery();
+    if (dialog == NULL) {
+        fprintf(stderr, "gallery: the main dialog could not be created\n");
+        return 1;
+    }
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    while (GetMessageA(&message, NULL, 0, 0) > 0) {
+        if (!IsDialogMessageA(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return 0;
+}
+
+/* ------------------------------------------------------------------ */
+/* Screenshots                                                         */
+/* ------------------------------------------------------------------ */
+
+/* Handles what is queued, except the timers: the clock and the scrolling
+ * picture stay where they are, so that every run draws the same. */
+static void Settle(HWND dialog) {
+    MSG message;
+    while (PeekMessageA(&message, NULL, 0, WM_TIMER - 1, PM_REMOVE) ||
+           PeekMessageA(&message, NULL, WM_SYSTIMER + 1, 0xFFFFFFFF, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            break;
+        }
+        if (!IsDialogMessageA(dialog, &message)) {
+            DispatchMessageA(&message);
+        }
+    }
+    RedrawWindow(dialog, NULL, NULL,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+static BOOL Shoot(HWND dialog, const char* directory, const char* name) {
+    char path[MAX_PATH];
+    BOOL written;
+    Settle(dialog);
+    snprintf(path, sizeof path, "%s\\%s.png", directory, name);
+    written = WriteWindowPng(dialog, path);
+    if (written) {
+        printf("%s\n", path);
+    } else {
+        fprintf(stderr, "gallery: %s could not be written\n", path);
+    }
+    return written;
+}
+
+static HWND FindTab(HWND dialog, int page) {
+    char name[16];
+    HWND child;
+    int found = 0;
+    for (child = GetWindow(dialog, GW_CHILD); child != NULL;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetClassNameA(child, name, sizeof name) > 0 && strcmp(name, QUCHECK_CLASSA) == 0 &&
+            (GetWindowLongA(child, GWL_STYLE) & QCS_TABMODE) != 0 && found++ == page) {
+            return child;
+        }
+    }
+    return NULL;
+}
+
+/* A key as the dialog manager receives it from the message loop. */
+static void PressKey(HWND dialog, WPARAM key) {
+    MSG message;
+    memset(&message, 0, sizeof message);
+    message.hwnd = GetFocus();
+    message.message = WM_KEYDOWN;
+    message.wParam = key;
+    IsDialogMessageA(dialog, &message);
+    message.message = WM_KEYUP;
+    IsDialogMessageA(dialog, &message);
+}
+
+static int TakeScreenshots(const char* directory) {
+    static const char* const kPageFiles[PAGE_COUNT] = {
+        "page1-buttons",  "page2-choices", "page3-progress", "page4-texts",
+        "page5-calendar", "page6-status",  "page7-dates"};
+    HWND dialog, pages, button;
+    int page, id, failures = 0;
+
+    CreateDirectoryA(directory, NULL);
+    dialog = CreateGallery();
+    if (dialog == NULL) {
+        fprintf(stderr, "gallery: the main dialog could not be created\n");
+        return 1;
+    }
+    pages = Pages(dialog);
+    (void)Schedule_SetDate(GetDlgItem(dialog, IDC_SCHEDULE), &kScreenshotDate);
+    MarkDays(dialog);
+    SetDlgItemTextA(GetDlgItem(dialog, STSB_AUTO_BAR), STSB_AUTO_CLOCK, SCREENSHOT_CLOCK);
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    SetFocus(NULL);
+
+    for (page = 0; page < PAGE_COUNT; ++page) {
+        PageSwitcher_SelectPage(pages, page);
+        SetFocus(NULL);
+        failures += !Shoot(dialog, directory, kPageFiles[page]);
+    }
+
+    /* States of the buttons page: a focused button (its help text in the
+     * status bar), a pressed one. */
+    PageSwitcher_SelectPage(pages, 0);
+    button = GetDlgItem(dialog, QBPIC_NOTEBOOK);
+    SetFocus(button);
+    failures += !Shoot(dialog, directory, "state-focused");
+    SendMessageA(GetDlgItem(dialog, QBPIC_PRINTER), BM_SETSTATE, TRUE, 0);
+    failures += !Shoot(dialog, directory, "state-pressed");
+    SendMessageA(GetDlgItem(dialog, QBPIC_PRINTER), BM_SETSTATE, FALSE, 0);
+
+    /* Every choice disabled. */
+    PageSwitcher_SelectPage(pages, 1);
+    SetFocus(NULL);
+    for (id = IDC_CHOICE_FIRST; id <= IDC_CHOICE_LAST; ++id) {
+        if (GetDlgItem(dialog, id) != NULL) {
+            EnableWindow(GetDlgItem(dialog, id), FALSE);
+        }
+    }
+    failures += !Shoot(dialog, directory, "state-disabled");
+
+    /* The next page chosen with the arrow key on the focused tab. */
+    PageSwitcher_SelectPage(pages, 2);
+    SetFocus(FindTab(dialog, 2));
+    PressKey(dialog, VK_RIGHT);
+    failures += !Shoot(dialog, directory, "state-keyboard");
+
+    DestroyWindow(dialog);
+    return failures == 0 ? 0 : 1;
+}
+
+int main(int argc, char** argv) {
+    int result;
+    g_instance = GetModuleHandleA(NULL);
+    /* Names the classes in its templates only: this call makes the
+     * program import QUORL32.DLL, which registers them. */
+    InitQuorl();
+    if (argc == 3 && strcmp(argv[1], "--screenshots") == 0) {
+        result = TakeScreenshots(argv[2]);
+    } else if (argc == 1) {
+        result = RunInteractive();
+    } else {
+        fprintf(stderr, "usage: gallery [--screenshots DIRECTORY]\n");
+        result = 2;
+    }
+    ExitQuorl();
+    return result;
+}
