@@ -328,7 +328,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {.name = QUORL_CLASS,
+const ClassDescriptor kClass = {.name = QUORL_CLASSA,
                                 .style = kWithDoubleClicks,
                                 .extraBytes = sizeof(PushWindowLongs),
                                 .background = LightGreyBrush,

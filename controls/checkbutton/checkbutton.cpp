@@ -289,7 +289,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {.name = QUCHECK_CLASS,
+const ClassDescriptor kClass = {.name = QUCHECK_CLASSA,
                                 .style = kWithDoubleClicks,
                                 .extraBytes = sizeof(PushWindowLongs),
                                 .background = LightGreyBrush,

@@ -159,7 +159,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-const ClassDescriptor kClass = {BORDLGPLAGIAT_CLASS, kRedrawOnResize, sizeof(WindowLongs), NoBrush,
+const ClassDescriptor kClass = {BORDLGPLAGIAT_CLASSA, kRedrawOnResize, sizeof(WindowLongs), NoBrush,
                                 WindowProc};
 
 } // namespace quorl::dialogframe

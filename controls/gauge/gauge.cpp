@@ -265,7 +265,7 @@ constexpr AccessibleEntry kAccessible = {
 
 } // namespace
 
-const ClassDescriptor kClass = {.name = GAUGE_CLASS,
+const ClassDescriptor kClass = {.name = GAUGE_CLASSA,
                                 .style = kRedrawOnResize,
                                 .extraBytes = sizeof(WindowLongs),
                                 .background = WindowColourBrush,

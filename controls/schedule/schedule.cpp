@@ -654,7 +654,7 @@ constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
 
 } // namespace
 
-const ClassDescriptor kClass = {.name = GSHED_CLASS,
+const ClassDescriptor kClass = {.name = GSHED_CLASSA,
                                 .style = kWithDoubleClicks,
                                 .extraBytes = sizeof(WindowLongs),
                                 .background = LightGreyBrush,

@@ -56,7 +56,7 @@ void FillSystemColour(HDC dc, const PixelRect& r, int colourIndex) {
 }
 
 // The bar's class carries the status font and metrics.
-const ClassDescriptor kBarClass = {.name = QUSTSB_CLASS,
+const ClassDescriptor kBarClass = {.name = QUSTSB_CLASSA,
                                    .style = kRedrawOnResize,
                                    .extraBytes = 0,
                                    .background = ButtonFaceBrush,
@@ -65,7 +65,7 @@ const ClassDescriptor kBarClass = {.name = QUSTSB_CLASS,
                                    .teardown = DeleteStatusFont,
                                    .accessible = &kBarAccessible};
 
-const ClassDescriptor kFieldClass = {.name = QUSTSF_CLASS,
+const ClassDescriptor kFieldClass = {.name = QUSTSF_CLASSA,
                                      .style = kRedrawOnResize,
                                      .extraBytes = sizeof(FieldLongs),
                                      .background = ButtonFaceBrush,
@@ -79,7 +79,7 @@ using quorl::statusbar::g_status;
 extern "C" {
 
 HWND WINAPI StsbCreate(HWND parent, HINSTANCE instance, int id) {
-    return CreateWindowExA(0, QUSTSB_CLASS, QUSTSB_CLASS, quorl::statusbar::kBarStyle, 0, 0, 0, 0,
+    return CreateWindowExA(0, QUSTSB_CLASSA, QUSTSB_CLASSA, quorl::statusbar::kBarStyle, 0, 0, 0, 0,
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
                            nullptr);
 }
@@ -87,7 +87,7 @@ HWND WINAPI StsbCreate(HWND parent, HINSTANCE instance, int id) {
 // Positions come with the bar's next WM_SIZE, which StsbAdjust brings about.
 HWND WINAPI StsbAddField(HWND bar, HINSTANCE instance, int id, int minWidth, int maxWidth, LONG) {
     HWND field =
-        CreateWindowExA(0, QUSTSF_CLASS, "", quorl::statusbar::kFieldStyle, 0, 0, 0, 0, bar,
+        CreateWindowExA(0, QUSTSF_CLASSA, "", quorl::statusbar::kFieldStyle, 0, 0, 0, 0, bar,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     if (field == nullptr) {
         return nullptr;

@@ -202,7 +202,7 @@ constexpr AccessibleEntry kAccessible = {.role = AccessibleRole, .state = Access
 
 } // namespace
 
-const ClassDescriptor kClass = {.name = GTEXT_CLASS,
+const ClassDescriptor kClass = {.name = GTEXT_CLASSA,
                                 .style = kRedrawOnResize,
                                 .extraBytes = sizeof(WindowLongs),
                                 .background = NoBrush,

@@ -101,18 +101,17 @@ static void InitStatusPage(HWND dialog) {
 }
 
 static void ShowHolidays(HWND dialog) {
-    char list[512], shown[768];
-    size_t in, out = 0;
+    char list[512];
     GetProfileStringA(QUORL_PROFILE_SECTIONA, QUORL_PROFILE_HOLIDAYSA, "", list, sizeof list);
-    /* A space after each comma lets the label break the lines. */
-    for (in = 0; list[in] != '\0' && out + 2 < sizeof shown; ++in) {
-        shown[out++] = list[in];
-        if (list[in] == ',') {
-            shown[out++] = ' ';
-        }
-    }
-    shown[out] = '\0';
-    SetDlgItemTextA(dialog, IDC_HOLIDAYS, shown);
+    SetDlgItemTextA(dialog, IDC_HOLIDAYS, list);
+}
+
+/* The typed list becomes the profile's, and the schedule reads it again. */
+static void ApplyHolidays(HWND dialog) {
+    char list[512];
+    GetDlgItemTextA(dialog, IDC_HOLIDAYS, list, sizeof list);
+    WriteProfileStringA(QUORL_PROFILE_SECTIONA, QUORL_PROFILE_HOLIDAYSA, list);
+    Schedule_Refresh(GetDlgItem(dialog, IDC_SCHEDULE), TRUE, TRUE);
 }
 
 static void ShowScheduleDay(HWND dialog) {
@@ -189,6 +188,9 @@ static void OnCommand(HWND dialog, int id, int code) {
         break;
     case IDC_MARK:
         MarkDays(dialog);
+        break;
+    case IDC_HOLIDAYS_APPLY:
+        ApplyHolidays(dialog);
         break;
     case IDC_SCHEDULE:
         if (code == GSHN_DAYCHANGED) {

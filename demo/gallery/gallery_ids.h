@@ -45,11 +45,12 @@
 #define IDC_LABEL_FIRST 501
 
 /* Calendar page */
-#define IDC_SCHEDULE  601
-#define IDC_MARKS     602
-#define IDC_MARK      603
-#define IDC_HOLIDAYS  604
-#define IDC_SCHED_DAY 605
+#define IDC_SCHEDULE       601
+#define IDC_MARKS          602
+#define IDC_MARK           603
+#define IDC_HOLIDAYS       604
+#define IDC_SCHED_DAY      605
+#define IDC_HOLIDAYS_APPLY 606
 
 /* Status page */
 #define IDC_STATUSBAR    701

@@ -7,6 +7,7 @@
 
 #include <oleacc.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,21 +32,17 @@ constexpr LONG kFocusable = STATE_SYSTEM_FOCUSABLE;
 constexpr LONG kReadOnly = STATE_SYSTEM_READONLY;
 constexpr wchar_t kPress[] = L"Dr\u00FCcken";
 
-struct Accessible {
-    IAccessible* object = nullptr;
-    explicit Accessible(HWND window) {
-        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kAccessibleIid,
-                                   reinterpret_cast<void**>(&object));
-    }
-    ~Accessible() {
-        if (object != nullptr) {
-            object->Release();
-        }
-    }
-    Accessible(const Accessible&) = delete;
-    Accessible& operator=(const Accessible&) = delete;
-    IAccessible* operator->() const { return object; }
+struct Releaser {
+    void operator()(IUnknown* object) const { object->Release(); }
 };
+using Object = std::unique_ptr<IAccessible, Releaser>;
+
+Object AccessibleOf(HWND window) {
+    IAccessible* object = nullptr;
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kAccessibleIid,
+                               reinterpret_cast<void**>(&object));
+    return Object(object);
+}
 
 VARIANT Self() {
     VARIANT self;
@@ -82,10 +79,40 @@ bool PumpUntilCommand(const quorl_test::RecordingParent& parent, DWORD wait = kW
     return !parent.messages().empty();
 }
 
+// WinEvents of the client objects, as a screen reader hooks them out of
+// context.
+std::vector<std::pair<HWND, DWORD>> g_heard;
+
+void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) {
+        g_heard.emplace_back(window, event);
+    }
+}
+
 class AccessibilityTest : public quorl_test::ControlTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr))); }
-    void TearDown() override { CoUninitialize(); }
+    void SetUp() override {
+        ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+        hook_ = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, Hear,
+                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    }
+    void TearDown() override {
+        UnhookWinEvent(hook_);
+        CoUninitialize();
+    }
+    // The events of one window heard since the last call.
+    static std::vector<DWORD> Heard(HWND window) {
+        PumpMessages();
+        std::vector<DWORD> events;
+        for (const auto& [source, event] : g_heard) {
+            if (source == window) {
+                events.push_back(event);
+            }
+        }
+        g_heard.clear();
+        return events;
+    }
+    HWINEVENTHOOK hook_ = nullptr;
 };
 
 struct ReportCase {
@@ -160,13 +187,13 @@ TEST_P(ReportTest, NameRoleStateValueAndAction) {
         const char* text = c.message == WM_SETTEXT ? c.text : nullptr;
         SendMessageA(control, c.message, c.wParam, reinterpret_cast<LPARAM>(text));
     }
-    Accessible object(control);
-    ASSERT_NE(object.object, nullptr);
-    EXPECT_EQ(Text(object.object, &IAccessible::get_accName), c.name);
-    EXPECT_EQ(Number(object.object, &IAccessible::get_accRole), c.role);
-    EXPECT_EQ(Number(object.object, &IAccessible::get_accState), c.state);
-    EXPECT_EQ(Text(object.object, &IAccessible::get_accValue), c.value);
-    EXPECT_EQ(Text(object.object, &IAccessible::get_accDefaultAction), c.action);
+    Object object = AccessibleOf(control);
+    ASSERT_NE(object.get(), nullptr);
+    EXPECT_EQ(Text(object.get(), &IAccessible::get_accName), c.name);
+    EXPECT_EQ(Number(object.get(), &IAccessible::get_accRole), c.role);
+    EXPECT_EQ(Number(object.get(), &IAccessible::get_accState), c.state);
+    EXPECT_EQ(Text(object.get(), &IAccessible::get_accValue), c.value);
+    EXPECT_EQ(Text(object.get(), &IAccessible::get_accDefaultAction), c.action);
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, ReportTest, ::testing::ValuesIn(kReports),
@@ -175,10 +202,10 @@ INSTANTIATE_TEST_SUITE_P(Controls, ReportTest, ::testing::ValuesIn(kReports),
 TEST_F(AccessibilityTest, FocusedButtonPlaceAndShortcut) {
     HWND button = Make(QUORL_CLASS, "&Speichern", 0, kPlace, kId);
     SetFocus(button);
-    Accessible object(button);
-    ASSERT_NE(object.object, nullptr);
-    EXPECT_EQ(Number(object.object, &IAccessible::get_accState), kFocusable | STATE_SYSTEM_FOCUSED);
-    EXPECT_EQ(Text(object.object, &IAccessible::get_accKeyboardShortcut), L"Alt+S");
+    Object object = AccessibleOf(button);
+    ASSERT_NE(object.get(), nullptr);
+    EXPECT_EQ(Number(object.get(), &IAccessible::get_accState), kFocusable | STATE_SYSTEM_FOCUSED);
+    EXPECT_EQ(Text(object.get(), &IAccessible::get_accKeyboardShortcut), L"Alt+S");
     VARIANT focus;
     ASSERT_EQ(object->get_accFocus(&focus), S_OK);
     EXPECT_EQ(focus.vt, VT_I4);
@@ -211,8 +238,8 @@ TEST_P(ActionTest, DefaultActionClicksAfterTheCallReturns) {
     const ActionCase& c = GetParam();
     HWND control = Make(c.className, "Tu es", c.style, kPlace, kId);
     parent_.clear();
-    Accessible object(control);
-    ASSERT_NE(object.object, nullptr);
+    Object object = AccessibleOf(control);
+    ASSERT_NE(object.get(), nullptr);
     ASSERT_EQ(object->accDoDefaultAction(Self()), c.answer);
     EXPECT_TRUE(parent_.messages().empty()) << "the screen reader's call does not wait";
     ASSERT_EQ(PumpUntilCommand(parent_, c.clicks ? kWaitMs : kQuietMs), c.clicks);
@@ -237,9 +264,9 @@ struct RemoteReader {
 DWORD WINAPI ReadFromOtherThread(void* parameter) {
     auto* reader = static_cast<RemoteReader*>(parameter);
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    if (Accessible object(reader->window); object.object != nullptr) {
-        reader->name = Text(object.object, &IAccessible::get_accName);
-        reader->role = Number(object.object, &IAccessible::get_accRole);
+    if (Object object = AccessibleOf(reader->window)) {
+        reader->name = Text(object.get(), &IAccessible::get_accName);
+        reader->role = Number(object.get(), &IAccessible::get_accRole);
         reader->action = object->accDoDefaultAction(Self());
     }
     CoUninitialize();
@@ -281,43 +308,6 @@ TEST_F(AccessibilityTest, ThreadWithoutComLeavesTheSystemsObject) {
     EXPECT_EQ(reader.role, ROLE_SYSTEM_CLIENT);
 }
 
-// WinEvents of the client objects, as a screen reader hooks them out of
-// context.
-std::vector<std::pair<HWND, DWORD>> g_heard;
-
-void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
-    if (object == OBJID_CLIENT && child == CHILDID_SELF) {
-        g_heard.emplace_back(window, event);
-    }
-}
-
-class EventTest : public AccessibilityTest {
-protected:
-    void SetUp() override {
-        AccessibilityTest::SetUp();
-        hook_ = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, Hear,
-                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-        ASSERT_NE(hook_, nullptr);
-    }
-    void TearDown() override {
-        UnhookWinEvent(hook_);
-        AccessibilityTest::TearDown();
-    }
-    // The events of one window heard since the last call.
-    static std::vector<DWORD> Heard(HWND window) {
-        PumpMessages();
-        std::vector<DWORD> events;
-        for (const auto& [source, event] : g_heard) {
-            if (source == window) {
-                events.push_back(event);
-            }
-        }
-        g_heard.clear();
-        return events;
-    }
-    HWINEVENTHOOK hook_ = nullptr;
-};
-
 struct EventCase {
     const char* label;
     const char* className;
@@ -345,7 +335,7 @@ const EventCase kEvents[] = {
      0},
 };
 
-class EventTableTest : public EventTest, public ::testing::WithParamInterface<EventCase> {};
+class EventTableTest : public AccessibilityTest, public ::testing::WithParamInterface<EventCase> {};
 
 TEST_P(EventTableTest, ChangeIsHeardAndNoChangeNotAtAll) {
     const EventCase& c = GetParam();
@@ -360,7 +350,7 @@ TEST_P(EventTableTest, ChangeIsHeardAndNoChangeNotAtAll) {
 INSTANTIATE_TEST_SUITE_P(Controls, EventTableTest, ::testing::ValuesIn(kEvents),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(EventTest, FocusIsHeardOnceWithTheFocusedState) {
+TEST_F(AccessibilityTest, FocusIsHeardOnceWithTheFocusedState) {
     HWND box = Make(QUCHECK_CLASS, "Fett", QCS_CHECKBOX, kPlace, kId);
     Heard(box);
     SetFocus(box);
@@ -369,7 +359,7 @@ TEST_F(EventTest, FocusIsHeardOnceWithTheFocusedState) {
 }
 
 // A child by its number (from 1) as its own object; null when there is none.
-IAccessible* ChildOf(IAccessible* parent, LONG number) {
+Object ChildOf(const Object& parent, LONG number) {
     VARIANT id = Self();
     id.lVal = number;
     IDispatch* child = nullptr;
@@ -378,7 +368,7 @@ IAccessible* ChildOf(IAccessible* parent, LONG number) {
         child->QueryInterface(kAccessibleIid, reinterpret_cast<void**>(&object));
         child->Release();
     }
-    return object;
+    return Object(object);
 }
 
 TEST_F(AccessibilityTest, StatusBarFieldsAreItsChildren) {
@@ -386,38 +376,36 @@ TEST_F(AccessibilityTest, StatusBarFieldsAreItsChildren) {
     HWND bar = StsbCreate(parent_.hwnd(), module, kId);
     StsbAddField(bar, module, kId + 1, 10, 0, 0);
     SetWindowTextA(StsbAddField(bar, module, kId + 2, 10, 0, 0), "?Hinweis");
-    Accessible object(bar);
-    ASSERT_NE(object.object, nullptr);
+    Object object = AccessibleOf(bar);
+    ASSERT_NE(object.get(), nullptr);
     LONG count = 0;
     ASSERT_EQ(object->get_accChildCount(&count), S_OK);
     EXPECT_EQ(count, 2);
-    IAccessible* second = ChildOf(object.object, 2);
+    const Object second = ChildOf(object, 2);
     ASSERT_NE(second, nullptr);
-    EXPECT_EQ(Text(second, &IAccessible::get_accName), L"Hinweis");
-    second->Release();
+    EXPECT_EQ(Text(second.get(), &IAccessible::get_accName), L"Hinweis");
 }
 
 // The tabs are children of the dialog, but the switcher's to a reader.
-TEST_F(EventTest, PageSwitcherTabsAreItsChildrenAndSwitchIt) {
+TEST_F(AccessibilityTest, PageSwitcherTabsAreItsChildrenAndSwitchIt) {
     HWND switcher = Make(GSEITE_CLASS, "EINS+ZWEI", 0, {0, 0, 300, 200}, kId);
-    Accessible object(switcher);
-    ASSERT_NE(object.object, nullptr);
+    Object object = AccessibleOf(switcher);
+    ASSERT_NE(object.get(), nullptr);
     LONG count = 0;
     ASSERT_EQ(object->get_accChildCount(&count), S_OK);
     EXPECT_EQ(count, 2);
-    IAccessible* tab = ChildOf(object.object, 2);
+    const Object tab = ChildOf(object, 2);
     ASSERT_NE(tab, nullptr);
-    EXPECT_EQ(Text(tab, &IAccessible::get_accName), L"Zweite");
-    EXPECT_EQ(Number(tab, &IAccessible::get_accRole), ROLE_SYSTEM_PAGETAB);
+    EXPECT_EQ(Text(tab.get(), &IAccessible::get_accName), L"Zweite");
+    EXPECT_EQ(Number(tab.get(), &IAccessible::get_accRole), ROLE_SYSTEM_PAGETAB);
     Heard(switcher);
     parent_.clear();
     EXPECT_EQ(tab->accDoDefaultAction(Self()), S_OK);
     EXPECT_TRUE(PumpUntilCommand(parent_)) << "GSN_PAGECHANGED";
-    EXPECT_EQ(Text(object.object, &IAccessible::get_accValue), L"Zweite");
-    EXPECT_EQ(Number(tab, &IAccessible::get_accState),
+    EXPECT_EQ(Text(object.get(), &IAccessible::get_accValue), L"Zweite");
+    EXPECT_EQ(Number(tab.get(), &IAccessible::get_accState),
               kFocusable | STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED);
     EXPECT_EQ(Heard(switcher), std::vector<DWORD>{EVENT_OBJECT_VALUECHANGE});
-    tab->Release();
 }
 
 } // namespace

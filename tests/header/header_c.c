@@ -3,27 +3,17 @@
  * UNICODE: the TCHAR names must match the system's TCHAR functions. */
 #include "quorl32x.h"
 
-static void UseNames(HWND parent) {
-    HWND gauge =
-        CreateWindowEx(0, GAUGE_CLASS, TEXT(""), WS_CHILD, 0, 0, 10, 10, parent, NULL, NULL, NULL);
+/* Each form of a name has the type its function expects; the gallery and
+ * the Unicode client use the wrappers. */
+static void UseNames(void) {
     WNDCLASSEX info;
-    WNDCLASSEXA infoA;
     WNDCLASSEXW infoW;
-    char name[16];
     info.cbSize = sizeof info;
-    infoA.cbSize = sizeof infoA;
     infoW.cbSize = sizeof infoW;
     (void)GetClassInfoEx(NULL, QUORL_CLASS, &info);
-    (void)GetClassInfoExA(NULL, QUCHECK_CLASSA, &infoA);
     (void)GetClassInfoExW(NULL, GSHED_CLASSW, &infoW);
     (void)RegisterWindowMessage(BWM_FOCUSNOTIFY_NAME);
     (void)GetProfileInt(QUORL_PROFILE_SECTION, QUORL_PROFILE_FONT, 0);
-    Gauge_SetRange(gauge, 100);
-    Gauge_SetPos(gauge, Gauge_GetPos(gauge) + Gauge_GetRange(gauge));
-    Gauge_AddPos(gauge, -1);
-    (void)Quorl_GetFieldName(gauge, name, sizeof name);
-    PushButton_SetBitmap(gauge, NULL, NULL);
-    DestroyWindow(gauge);
 }
 
 int main(void) {
@@ -31,7 +21,7 @@ int main(void) {
     HBITMAP bitmap;
     HPALETTE palette;
     InitQuorl();
-    UseNames(NULL);
+    UseNames();
     (void)DayOfDate(&date);
     (void)AddNDays(&date, 1);
     (void)StringToDate("24.12.95", &date);
