@@ -3,7 +3,7 @@
 # class (and for a whole dialog) CYCLES create/paint/change/destroy cycles
 # with the GDI and heap census, the InitQuorl/ExitQuorl storms of STORMS
 # rounds each, and the hostile-message campaign with RANDOM random messages
-# per class and every bad pointer. Prints the table; exits non-zero on any
+# per class, every integer extreme and every bad pointer. Prints the table; exits non-zero on any
 # leak, crash outside the pointer contracts, or hang.
 #   tools/stress.sh [CYCLES] [STORMS] [RANDOM] [more options of quorl_stress]
 #   defaults: 1000 cycles, 100 rounds, 2000 random messages
@@ -20,4 +20,4 @@ prefix=build/win64/wineprefix
 tools/wine-env.sh start "$prefix"
 trap 'tools/wine-env.sh stop "$prefix"' EXIT
 tools/wine-run.sh "$prefix" build/win64/quorl_stress.exe --cycles "$cycles" --storms "$storms" \
-    --random "$random" --every-pointer "$@"
+    --random "$random" --full "$@"

@@ -3,12 +3,12 @@
 // table. Exits non-zero on any leak, failed creation, crash outside the
 // pointer contracts, or hang.
 //   quorl_stress [--cycles N] [--storms N] [--random N] [--seed S]
-//                [--every-pointer] [--only CLASS] [--inject-leak] [--inject-crash]
+//                [--full] [--only CLASS] [--inject-leak] [--inject-crash]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "tests/stress/stress.h"
+#include "stress/stress.h"
 
 namespace {
 
@@ -27,8 +27,8 @@ stress::Options ParseOptions(int argc, char** argv) {
             options.seed = static_cast<std::uint32_t>(std::strtoul(value, nullptr, 10)), ++i;
         } else if (std::strcmp(arg, "--only") == 0) {
             options.only = value, ++i;
-        } else if (std::strcmp(arg, "--every-pointer") == 0) {
-            options.everyPointer = true;
+        } else if (std::strcmp(arg, "--full") == 0) {
+            options.full = true;
         } else if (std::strcmp(arg, "--inject-leak") == 0) {
             options.injectLeak = true;
         } else if (std::strcmp(arg, "--inject-crash") == 0) {

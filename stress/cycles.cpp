@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "tests/common/census.h"
-#include "tests/stress/stress.h"
+#include "stress/stress.h"
 
 namespace stress {
 

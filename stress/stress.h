@@ -31,10 +31,10 @@ struct Options {
     long storms = 100; // rounds of each InitQuorl/ExitQuorl storm
     long random = 300; // random messages per class
     std::uint32_t seed = 17;
-    bool everyPointer = false; // every bad pointer, not just null and unmapped
-    std::string only;          // one class alone, without the storms
-    bool injectLeak = false;   // a class that leaks one brush per cycle
-    bool injectCrash = false;  // a class whose handler writes through null
+    bool full = false;        // every integer extreme and bad pointer, not a sample
+    std::string only;         // one class alone, without the storms
+    bool injectLeak = false;  // a class that leaks one brush per cycle
+    bool injectCrash = false; // a class whose handler writes through null
 };
 
 // One class (or the whole dialog) as the cycles and the campaign drive it.

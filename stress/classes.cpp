@@ -4,7 +4,7 @@
 
 #include "quorl32.h"
 #include "quorl32_dates.h"
-#include "tests/stress/stress.h"
+#include "stress/stress.h"
 
 namespace stress {
 
