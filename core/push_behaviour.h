@@ -15,6 +15,7 @@
 #include <string>
 
 #include "core/accessible.h"
+#include "core/class_descriptor.h"
 #include "core/helpers.h"
 #include "core/local_block.h"
 #include "core/library.h"
@@ -58,6 +59,8 @@ struct PushHooks {
     bool (*clicksOnFocus)(HWND window);
     // BWM_GETFIELDNAME answers 2 even when the buffer took nothing.
     bool fieldNameAlwaysAnswered;
+    // The class itself: WM_GETOBJECT hands out the object its entry describes.
+    const ClassDescriptor* descriptor;
 };
 
 template <typename Record>
@@ -98,6 +101,18 @@ public:
             }
         }
         return name;
+    }
+    // The accessibility entry of a class whose behaviour is `behaviour`: the
+    // class names its role, state and default action; name and click are
+    // shared.
+    template <const PushBehaviour& behaviour>
+    static constexpr AccessibleEntry Accessible(LONG (*role)(HWND), LONG (*state)(HWND),
+                                                const wchar_t* (*defaultAction)(HWND)) {
+        return {.role = role,
+                .state = state,
+                .name = AccessibleName,
+                .defaultAction = defaultAction,
+                .doDefaultAction = [](HWND window) { behaviour.AccessibleClick(window); }};
     }
     void AccessibleClick(HWND window) const {
         Block block(window, kDataIndex);
@@ -171,7 +186,7 @@ public:
             if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
                 return OnGetFieldName(window, record, message, wParam, lParam);
             }
-            return DefWindowProcA(window, message, wParam, lParam);
+            return DefControlProc(*hooks_.descriptor, window, message, wParam, lParam);
         }
     }
 

@@ -34,8 +34,8 @@ void DrawFocus(HWND window, ButtonBlock* block, HDC dc) {
     DrawFocusMark(window, block, dc);
 }
 
-constexpr PushBehaviour<ButtonBlock> kPush({RepaintNow, DrawFocus, ClickTellsParent, nullptr,
-                                            false});
+constexpr PushBehaviour<ButtonBlock> kPush({RepaintNow, DrawFocus, ClickTellsParent, nullptr, false,
+                                            &kClass});
 
 void InvalidateAll(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
@@ -253,25 +253,8 @@ const wchar_t* DefaultAction(HWND window) {
     return IsPictureMode(window) ? nullptr : kPressAction;
 }
 
-void DoDefaultAction(HWND window) {
-    kPush.AccessibleClick(window);
-}
-
-constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
-                                         .state = AccessibleState,
-                                         .name = PushBehaviour<ButtonBlock>::AccessibleName,
-                                         .defaultAction = DefaultAction,
-                                         .doDefaultAction = DoDefaultAction};
-
-// The accessible object; the shared behaviour answers the field-name
-// message and passes the rest to the default procedure.
-LRESULT OnRegisteredOrDefault(HWND window, ButtonBlock* record, UINT message, WPARAM wParam,
-                              LPARAM lParam) {
-    if (message == WM_GETOBJECT) {
-        return AnswerGetObject(kClass, window, wParam, lParam);
-    }
-    return kPush.Proc(window, record, message, wParam, lParam);
-}
+constexpr AccessibleEntry kAccessible =
+    kPush.Accessible<kPush>(AccessibleRole, AccessibleState, DefaultAction);
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Block block(window, QBWL_DATA);
@@ -308,7 +291,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_PALETTECHANGED:
         return OnPaletteChanged(window, record, wParam);
     default:
-        return OnRegisteredOrDefault(window, record, message, wParam, lParam);
+        // The button has no registered message of its own.
+        return kPush.Proc(window, record, message, wParam, lParam);
     }
 }
 

@@ -37,7 +37,7 @@ void DrawFocus(HWND window, CheckButtonData* data, HDC dc) {
 bool ApplyClick(HWND window, CheckButtonData* data, ClickSource source);
 
 constexpr PushBehaviour<CheckButtonData> kPush({RepaintNow, DrawFocus, ApplyClick, ClicksOnFocus,
-                                                true});
+                                                true, &kClass});
 
 bool HasState(HWND window, LONG bits) {
     return (StateOf(window) & bits) != 0;
@@ -244,24 +244,14 @@ const wchar_t* DefaultAction(HWND window) {
     return unchecks ? kUncheckAction : kCheckAction;
 }
 
-void DoDefaultAction(HWND window) {
-    kPush.AccessibleClick(window);
-}
+constexpr AccessibleEntry kAccessible =
+    kPush.Accessible<kPush>(AccessibleRole, AccessibleState, DefaultAction);
 
-constexpr AccessibleEntry kAccessible = {.role = AccessibleRole,
-                                         .state = AccessibleState,
-                                         .name = PushBehaviour<CheckButtonData>::AccessibleName,
-                                         .defaultAction = DefaultAction,
-                                         .doDefaultAction = DoDefaultAction};
-
-// The check button's own registered message and the accessible object; the
-// shared behaviour answers the field-name message and passes the rest to
+// The check button's own registered message; the shared behaviour answers
+// the field-name message and the accessible object and passes the rest to
 // the default procedure.
 LRESULT OnRegisteredOrDefault(HWND window, CheckButtonData* data, UINT message, WPARAM wParam,
                               LPARAM lParam) {
-    if (message == WM_GETOBJECT) {
-        return AnswerGetObject(kClass, window, wParam, lParam);
-    }
     if (IsRegisteredMessage(g_library.msgPaintDC, message)) {
         return OnPaintDC(window, data, wParam, lParam);
     }
