@@ -489,18 +489,6 @@ TEST_P(PageSwitcherPixels, TabRowAndFrame) {
     UpdateWindow(dialog_);
     const Pixel& p = GetParam();
     EXPECT_EQ(ClientPixel(dialog_, p.x, p.y), p.colour) << p.x << "," << p.y;
-
-    // The same picture printed into a context of the caller's.
-    HDC screen = GetDC(s);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP picture = CreateCompatibleBitmap(screen, 300, 200);
-    ReleaseDC(s, screen);
-    HGDIOBJ old = SelectObject(memory, picture);
-    SendMessageA(s, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-    EXPECT_EQ(GetPixel(memory, p.x, p.y), p.colour) << "printed " << p.x << "," << p.y;
-    SelectObject(memory, old);
-    DeleteObject(picture);
-    DeleteDC(memory);
 }
 
 INSTANTIATE_TEST_SUITE_P(Row, PageSwitcherPixels,
