@@ -106,6 +106,11 @@ void MonthChange(HWND window, ScheduleBlock& block) {
     Notify(window, block, GSHN_MONTHCHANGED);
 }
 
+void TellNewDate(HWND window) {
+    NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, window);
+}
+
 // After the date moved: a month change, or a day change when only the day
 // differs; screen readers hear of a new value (the date) and name (the
 // focused day). False when the date stayed as it was.
@@ -117,9 +122,17 @@ bool DateMoved(HWND window, ScheduleBlock& block, const DateRec& before) {
     } else {
         return false;
     }
-    NotifyAccessible(EVENT_OBJECT_VALUECHANGE, window);
-    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, window);
+    TellNewDate(window);
     return true;
+}
+
+// A month change by key, box or double-click, which also runs when the
+// date stayed (Page Up in the last December); readers hear only of a new date.
+void MonthChangeFrom(HWND window, ScheduleBlock& block, const DateRec& before) {
+    MonthChange(window, block);
+    if (!SameDate(before, block.grid.date)) {
+        TellNewDate(window);
+    }
 }
 
 bool IsValidDate(const DateRec& date) {
@@ -419,6 +432,7 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
     }
     ScheduleBlock& block = *b;
     DateRec& date = block.grid.date;
+    const DateRec before = date;
     switch (key) {
     case kSpace:
         Notify(window, block, GSHN_DATECHOSEN);
@@ -426,14 +440,14 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
     case kPageUp:
     case kPageDown:
         StepMonth(date, key == kPageUp ? 1 : -1);
-        MonthChange(window, block); // also after a beep
+        MonthChangeFrom(window, block, before); // also after a beep
         break;
     case kEnd:
     case kHome:
         if (!StepYear(date, key == kHome ? 1 : -1)) {
             return true; // beeped at the last year: nothing to repaint
         }
-        MonthChange(window, block);
+        MonthChangeFrom(window, block, before);
         break;
     case kLeft:
         StepDays(window, block, -1);
@@ -455,7 +469,7 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
         return true;
     case kTodayKey:
         Today(&date);
-        MonthChange(window, block);
+        MonthChangeFrom(window, block, before);
         break;
     default:
         return false;
@@ -469,6 +483,7 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
 // A box without a selection (the arrow keys can leave the years of the
 // year box) keeps its part of the date.
 void OnBoxSelection(HWND window, ScheduleBlock& block) {
+    const DateRec before = block.grid.date;
     const LRESULT year = SendMessageA(block.yearBox, CB_GETCURSEL, 0, 0);
     const LRESULT month = SendMessageA(block.monthBox, CB_GETCURSEL, 0, 0);
     if (year != CB_ERR) {
@@ -477,8 +492,7 @@ void OnBoxSelection(HWND window, ScheduleBlock& block) {
     if (month != CB_ERR) {
         block.grid.date.month = static_cast<signed char>(1 + month);
     }
-    RebuildWithHolidays(block);
-    Notify(window, block, GSHN_MONTHCHANGED);
+    MonthChangeFrom(window, block, before); // the boxes already show the choice
     Invalidate(window);
 }
 
@@ -516,13 +530,14 @@ void OnDoubleClick(HWND window, ScheduleBlock* b, LPARAM point) {
         return;
     }
     ScheduleBlock& block = *b;
+    const DateRec before = block.grid.date;
     const PointResult result =
         CellAtPoint(block.grid, static_cast<std::uint32_t>(point), &block.grid.date);
     if (result == PointResult::kIgnored) {
         return;
     }
     if (result == PointResult::kOtherMonth) {
-        MonthChange(window, block);
+        MonthChangeFrom(window, block, before);
     } else {
         Notify(window, block, GSHN_DATECHOSEN);
     }
@@ -608,7 +623,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     default:
         return OnRegisteredOrDefault(window, message, wParam, lParam, b);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefControlProc(kClass, window, message, wParam, lParam);
 }
 
 // --- What screen readers hear ------------------------------------------------

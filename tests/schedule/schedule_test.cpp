@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "quorl32.h"
@@ -423,6 +424,34 @@ TEST_F(Schedule, FocusShowsAsDotsOrAsARaisedBorder) {
     SetFocus(parent_.hwnd());
     UpdateWindow(control_);
     EXPECT_EQ(ClientPixel(control_, 5, 0), kDarkGrey);
+}
+
+std::vector<DWORD> g_heard;
+HWND g_listened = nullptr;
+
+void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD, DWORD) {
+    if (object == OBJID_CLIENT && window == g_listened) {
+        g_heard.push_back(event);
+    }
+}
+
+// Every way the date moves tells screen readers; a key that moves nothing does not.
+TEST_F(Schedule, ScreenReadersHearOfEveryNewDate) {
+    g_listened = control_;
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+                                         Hear, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    const std::vector<DWORD> told = {EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_NAMECHANGE};
+    for (const auto& [start, key, events] : {std::tuple{D(15, 11, 2099), VK_PRIOR, told},
+                                             {D(15, 12, 2099), VK_PRIOR, {}},
+                                             {D(15, 3, 1996), VK_HOME, told},
+                                             {D(15, 3, 1996), VK_RIGHT, told}}) {
+        Start(start);
+        g_heard.clear();
+        KeyDown(control_, key);
+        PumpMessages();
+        EXPECT_EQ(g_heard, events) << key;
+    }
+    UnhookWinEvent(hook);
 }
 
 } // namespace
