@@ -5,6 +5,8 @@
 #include "dates/holidays.h"
 #include "quorl32.h"
 
+// Frees the heap memory the C++ runtime linked into the DLL keeps for its
+// own use (its emergency pool for exceptions).
 namespace __gnu_cxx {
 void __freeres();
 }
@@ -20,7 +22,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
         WEP(1);
         // Unloaded by FreeLibrary (not at process exit): the classes would
         // keep window procedures in code that is gone, and the next load
-        // could not register its own.
+        // could not register its own; the runtime's pool would stay behind
+        // at every reload.
         if (reserved == nullptr) {
             quorl::UnregisterLibraryClasses();
             __gnu_cxx::__freeres();
