@@ -40,14 +40,14 @@ UINT Registered(const char* name) {
     return RegisterWindowMessageA(name);
 }
 
-HWND CreateChild(const ClassSpec& spec, HWND host) {
-    return CreateWindowExA(0, spec.name, spec.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | spec.style,
-                           kLeft, kTop, spec.width, spec.height, host,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlId)), Program(),
-                           nullptr);
+HWND CreateChild(const ClassCase& entry, HWND host) {
+    return CreateWindowExA(
+        0, entry.name, entry.text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | entry.style, kLeft, kTop,
+        entry.width, entry.height, host, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlId)),
+        Program(), nullptr);
 }
 
-HWND CreateBar(const ClassSpec&, HWND host) {
+HWND CreateBar(const ClassCase&, HWND host) {
     HWND bar = g_library.stsbCreate(host, Program(), kBarId);
     if (bar != nullptr) {
         g_library.stsbAddField(bar, Program(), 1, -10, 0, 0);
@@ -60,8 +60,8 @@ INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }
 
-HWND CreateDialogOf(const ClassSpec& spec, HWND host) {
-    return CreateDialogParamA(Program(), spec.text, host, PlainDialog, 0);
+HWND CreateDialogOf(const ClassCase& entry, HWND host) {
+    return CreateDialogParamA(Program(), entry.text, host, PlainDialog, 0);
 }
 
 // --- State changes of one cycle ---------------------------------------------
@@ -217,8 +217,8 @@ void Library::Unload() {
     }
 }
 
-const std::vector<ClassSpec>& Classes(const Options& options) {
-    static std::vector<ClassSpec> classes;
+const std::vector<ClassCase>& Classes(const Options& options) {
+    static std::vector<ClassCase> classes;
     if (!classes.empty()) {
         return classes;
     }
@@ -245,7 +245,7 @@ const std::vector<ClassSpec>& Classes(const Options& options) {
         classes.push_back({kCrashClass, 0, "", 50, 20, CreateChild, NoChange, true, false});
     }
     if (!options.only.empty()) {
-        std::erase_if(classes, [&](const ClassSpec& c) { return options.only != c.name; });
+        std::erase_if(classes, [&](const ClassCase& c) { return options.only != c.name; });
     }
     return classes;
 }

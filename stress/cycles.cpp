@@ -16,12 +16,12 @@ constexpr int kDownStormDepth = 177;
 constexpr int kMostNesting = 5;
 
 // One cycle: made, painted, changed, painted again, destroyed.
-bool Cycle(const ClassSpec& spec, HWND host, long cycle) {
-    HWND own = spec.ownsItsHost ? CreateHost() : nullptr;
-    HWND control = spec.create(spec, own != nullptr ? own : host);
+bool Cycle(const ClassCase& entry, HWND host, long cycle) {
+    HWND own = entry.ownsItsHost ? CreateHost() : nullptr;
+    HWND control = entry.create(entry, own != nullptr ? own : host);
     if (control != nullptr) {
         PaintNow(control);
-        spec.exercise(control, cycle);
+        entry.exercise(control, cycle);
         PaintNow(control);
         DestroyWindow(control);
     }
@@ -55,8 +55,8 @@ bool Measure(long warmUp, long rounds, const std::function<bool(long)>& round, l
 
 // One control of every class, made, painted and destroyed again.
 bool EveryClassOnce(const Options& options, HWND host, long round) {
-    for (const ClassSpec& spec : Classes(options)) {
-        if (!Cycle(spec, host, round)) {
+    for (const ClassCase& entry : Classes(options)) {
+        if (!Cycle(entry, host, round)) {
             return false;
         }
     }
@@ -67,11 +67,11 @@ bool EveryClassOnce(const Options& options, HWND host, long round) {
 
 std::vector<CycleResult> RunCycles(const Options& options) {
     std::vector<CycleResult> results;
-    for (const ClassSpec& spec : Classes(options)) {
+    for (const ClassCase& entry : Classes(options)) {
         HWND host = CreateHost();
-        CycleResult result{spec.name, options.cycles};
+        CycleResult result{entry.name, options.cycles};
         result.failed = !Measure(
-            options.warmUp, options.cycles, [&](long i) { return Cycle(spec, host, i); },
+            options.warmUp, options.cycles, [&](long i) { return Cycle(entry, host, i); },
             result.objects, result.bytes);
         DestroyWindow(host);
         Pump();
@@ -87,8 +87,8 @@ std::vector<StormResult> RunStorms(const Options& options) {
     // Live controls through every storm: one of each class, painted after
     // each change of the library's state.
     std::vector<HWND> live;
-    for (const ClassSpec& spec : Classes(options)) {
-        live.push_back(spec.create(spec, host));
+    for (const ClassCase& entry : Classes(options)) {
+        live.push_back(entry.create(entry, host));
     }
     const auto paintAll = [&] {
         for (HWND control : live) {

@@ -118,9 +118,9 @@ std::vector<MessageSpec> MessageTable() {
         {kRegistered, BWM_FOCUSNOTIFY_NAMEA, nullptr, V, V, Payload::None},
         {kRegistered, BWM_PAINTDC_NAMEA, QUCHECK_CLASSA, V, Arg::InPointer, Payload::Rect},
     };
-    for (MessageSpec& spec : table) {
-        if (spec.message == kRegistered) {
-            spec.message = RegisterWindowMessageA(spec.name);
+    for (MessageSpec& entry : table) {
+        if (entry.message == kRegistered) {
+            entry.message = RegisterWindowMessageA(entry.name);
         }
     }
     return table;
@@ -174,7 +174,7 @@ Arena g_arena;
 constexpr std::size_t kHonestBuffer = 16;
 
 struct Case {
-    std::size_t spec; // index in the message table, or kRandom
+    std::size_t entry; // index in the message table, or kRandom
     UINT message;
     WPARAM wParam;
     Payload wPayload; // filled in just before sending (the arena is reused)
@@ -274,23 +274,23 @@ LPARAM PlacePayload(Payload payload, HWND host, const char* className) {
     return 0;
 }
 
-std::vector<Case> CasesFor(const ClassSpec& cls, const std::vector<MessageSpec>& table,
+std::vector<Case> CasesFor(const ClassCase& cls, const std::vector<MessageSpec>& table,
                            const Options& options) {
     std::vector<Case> cases;
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const MessageSpec& spec = table[i];
+        const MessageSpec& entry = table[i];
         // Another class's private message is a plain number to this one.
-        const bool own = spec.only == nullptr || std::strcmp(spec.only, cls.name) == 0;
-        const Arg w = own ? spec.w : Arg::Value;
-        const Arg l = own ? spec.l : Arg::Value;
-        for (const Value& wv : ValuesFor(w, spec.payload, options.full)) {
-            for (const Value& lv : ValuesFor(l, spec.payload, options.full)) {
+        const bool own = entry.only == nullptr || std::strcmp(entry.only, cls.name) == 0;
+        const Arg w = own ? entry.w : Arg::Value;
+        const Arg l = own ? entry.l : Arg::Value;
+        for (const Value& wv : ValuesFor(w, entry.payload, options.full)) {
+            for (const Value& lv : ValuesFor(l, entry.payload, options.full)) {
                 bool valid = wv.valid && lv.valid;
                 // A buffer is honest when the size given does not exceed it.
                 if (w == Arg::Size && l == Arg::OutBuffer && lv.payload != Payload::None) {
                     valid = wv.value <= static_cast<LONG_PTR>(kHonestBuffer);
                 }
-                cases.push_back({i, spec.message, static_cast<WPARAM>(wv.value), wv.payload,
+                cases.push_back({i, entry.message, static_cast<WPARAM>(wv.value), wv.payload,
                                  lv.value, lv.payload, !valid});
             }
         }
@@ -305,8 +305,8 @@ std::vector<Case> CasesFor(const ClassSpec& cls, const std::vector<MessageSpec>&
         return state;
     };
     std::vector<bool> listed(0x10000, false);
-    for (const MessageSpec& spec : table) {
-        listed[spec.message & 0xFFFF] = true;
+    for (const MessageSpec& entry : table) {
+        listed[entry.message & 0xFFFF] = true;
     }
     for (long n = 0; n < options.random;) {
         const UINT message = WM_USER + next() % (0x10000 - WM_USER);
@@ -329,7 +329,7 @@ std::vector<Case> CasesFor(const ClassSpec& cls, const std::vector<MessageSpec>&
 struct Worker {
     HANDLE thread = nullptr;
     DWORD threadId = 0;
-    const ClassSpec* cls = nullptr;
+    const ClassCase* cls = nullptr;
     const std::vector<Case>* cases = nullptr;
     std::atomic<LONG> next = 0;    // the case being run
     std::atomic<LONG> crashed = 0; // set by the exception handler
@@ -386,14 +386,14 @@ LONG CALLBACK OnException(EXCEPTION_POINTERS* info) {
     return EXCEPTION_CONTINUE_EXECUTION;
 }
 
-HWND MakeTarget(const ClassSpec& cls, HWND host) {
+HWND MakeTarget(const ClassCase& cls, HWND host) {
     HWND target = cls.create(cls, host);
     PaintNow(target);
     return target;
 }
 
 DWORD WINAPI RunCases(void*) {
-    const ClassSpec& cls = *g_worker.cls;
+    const ClassCase& cls = *g_worker.cls;
     const std::vector<Case>& cases = *g_worker.cases;
     HWND host = CreateHost();
     HWND target = MakeTarget(cls, host);
@@ -428,7 +428,7 @@ struct Outcome {
     std::vector<char> hung;
 };
 
-Outcome RunIsolated(const ClassSpec& cls, const std::vector<Case>& cases) {
+Outcome RunIsolated(const ClassCase& cls, const std::vector<Case>& cases) {
     Outcome outcome{std::vector<char>(cases.size(), 0), std::vector<char>(cases.size(), 0)};
     g_worker.cls = &cls;
     g_worker.cases = &cases;
@@ -483,7 +483,7 @@ std::vector<HostileRow> RunHostile(const Options& options) {
 
     const std::vector<MessageSpec> table = MessageTable();
     std::vector<HostileRow> rows;
-    for (const ClassSpec& cls : Classes(options)) {
+    for (const ClassCase& cls : Classes(options)) {
         if (!cls.hostile) {
             continue;
         }
@@ -492,7 +492,7 @@ std::vector<HostileRow> RunHostile(const Options& options) {
         std::map<std::string, HostileRow> byMessage;
         for (std::size_t i = 0; i < cases.size(); ++i) {
             const Case& c = cases[i];
-            const std::string name = c.spec == kRandom ? "random" : table[c.spec].name;
+            const std::string name = c.entry == kRandom ? "random" : table[c.entry].name;
             HostileRow& row = byMessage[name];
             row.className = cls.name;
             row.message = name;

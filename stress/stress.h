@@ -38,20 +38,20 @@ struct Options {
 };
 
 // One class (or the whole dialog) as the cycles and the campaign drive it.
-struct ClassSpec {
+struct ClassCase {
     const char* name; // window class, or a label for the whole dialog
     DWORD style;
     const char* text;
     int width;
     int height;
     // Builds one control (or dialog) under host; null when it failed.
-    HWND (*create)(const ClassSpec& spec, HWND host);
+    HWND (*create)(const ClassCase& entry, HWND host);
     // State changes of one cycle.
     void (*exercise)(HWND control, long cycle);
     bool hostile;     // also attacked by the hostile campaign
     bool ownsItsHost; // its pages' controls go with the dialog: a host per cycle
 };
-const std::vector<ClassSpec>& Classes(const Options& options);
+const std::vector<ClassCase>& Classes(const Options& options);
 
 // A visible top-level host window for the controls.
 HWND CreateHost();
