@@ -507,18 +507,22 @@ LRESULT OnListColour(HDC dc) {
     return reinterpret_cast<LRESULT>(GetStockObject(LTGRAY_BRUSH));
 }
 
+// Moves the date to the cell under a press; kIgnored (and nothing changed)
+// without a record or outside the cells.
+PointResult PressAt(ScheduleBlock* block, LPARAM point, DateRec* before) {
+    if (block == nullptr) {
+        return PointResult::kIgnored;
+    }
+    *before = block->grid.date;
+    return CellAtPoint(block->grid, static_cast<std::uint32_t>(point), &block->grid.date);
+}
+
 void OnButtonDown(HWND window, ScheduleBlock* b, LPARAM point) {
-    if (b == nullptr) {
+    DateRec before{};
+    if (PressAt(b, point, &before) == PointResult::kIgnored) {
         return;
     }
-    ScheduleBlock& block = *b;
-    const DateRec before = block.grid.date;
-    const PointResult result =
-        CellAtPoint(block.grid, static_cast<std::uint32_t>(point), &block.grid.date);
-    if (result == PointResult::kIgnored) {
-        return;
-    }
-    if (DateMoved(window, block, before)) {
+    if (DateMoved(window, *b, before)) {
         Invalidate(window);
     }
     SetFocus(window);
@@ -526,16 +530,12 @@ void OnButtonDown(HWND window, ScheduleBlock* b, LPARAM point) {
 
 // A double-click that lands in another month acts as a single press there.
 void OnDoubleClick(HWND window, ScheduleBlock* b, LPARAM point) {
-    if (b == nullptr) {
-        return;
-    }
-    ScheduleBlock& block = *b;
-    const DateRec before = block.grid.date;
-    const PointResult result =
-        CellAtPoint(block.grid, static_cast<std::uint32_t>(point), &block.grid.date);
+    DateRec before{};
+    const PointResult result = PressAt(b, point, &before);
     if (result == PointResult::kIgnored) {
         return;
     }
+    ScheduleBlock& block = *b;
     if (result == PointResult::kOtherMonth) {
         MonthChangeFrom(window, block, before);
     } else {
