@@ -1,6 +1,7 @@
 // The library's controls against the standard ones, measured as a program
 // uses them, in one process under the same conditions. Prints a table and
-// writes JSON: controls_bench [results.json]
+// writes JSON: controls_bench [--row TEXT]... [results.json]; with --row only
+// the rows whose name contains one of the texts are measured.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -24,6 +25,8 @@ using bench::Result;
 
 constexpr char kHostClass[] = "QuorlBenchHost";
 constexpr char kLoadSampleSwitch[] = "--load-sample";
+constexpr char kRowSwitch[] = "--row";
+constexpr char kLoadRowName[] = "LoadLibrary + first InitQuorl vs comctl32 + InitCommonControlsEx";
 constexpr int kLoadSamples = 11;
 constexpr DWORD kRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 constexpr LPARAM kPrintFlags = PRF_CLIENT | PRF_ERASEBKGND;
@@ -274,8 +277,36 @@ Result LoadAndInitialise() {
             ours.push_back(SpawnLoadSample("ours"));
         }
     }
-    return bench::FromSamples("LoadLibrary + first InitQuorl vs comctl32 + InitCommonControlsEx",
-                              ours, peer);
+    return bench::FromSamples(kLoadRowName, ours, peer);
+}
+
+// The command line: the rows to measure (all without --row) and the JSON path.
+struct Options {
+    std::vector<std::string> rows;
+    const char* jsonPath = "controls_bench.json";
+    bool wants(const std::string& name) const {
+        if (rows.empty()) {
+            return true;
+        }
+        for (const std::string& row : rows) {
+            if (name.find(row) != std::string::npos) {
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+Options ReadOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], kRowSwitch) == 0 && i + 1 < argc) {
+            options.rows.emplace_back(argv[++i]);
+        } else {
+            options.jsonPath = argv[i];
+        }
+    }
+    return options;
 }
 
 } // namespace
@@ -284,10 +315,13 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], kLoadSampleSwitch) == 0) {
         return LoadSample(argv[2]);
     }
-    const char* jsonPath = argc > 1 ? argv[1] : "controls_bench.json";
+    const Options options = ReadOptions(argc, argv);
+    const char* jsonPath = options.jsonPath;
     const bench::Settings settings;
     std::vector<Result> results;
-    results.push_back(LoadAndInitialise());
+    if (options.wants(kLoadRowName)) {
+        results.push_back(LoadAndInitialise());
+    }
 
     if (LoadLibraryA("QUORL32.DLL") == nullptr) {
         std::fprintf(stderr, "QUORL32.DLL not found\n");
@@ -408,6 +442,9 @@ int main(int argc, char** argv) {
          {[plainDialog](int) { RedrawWindow(plainDialog, nullptr, nullptr, kFullRepaint); }, {}}},
     };
     for (const Comparison& comparison : comparisons) {
+        if (!options.wants(comparison.name)) {
+            continue;
+        }
         results.push_back(bench::Measure(comparison, settings));
         Pump();
     }
