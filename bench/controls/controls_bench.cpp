@@ -26,7 +26,7 @@ using bench::Result;
 constexpr char kHostClass[] = "QuorlBenchHost";
 constexpr char kLoadSampleSwitch[] = "--load-sample";
 constexpr char kRowSwitch[] = "--row";
-constexpr char kLoadRowName[] = "LoadLibrary + first InitQuorl vs comctl32 + InitCommonControlsEx";
+constexpr char kLoadRow[] = "LoadLibrary + first InitQuorl vs comctl32 + InitCommonControlsEx";
 constexpr int kLoadSamples = 11;
 constexpr DWORD kRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 constexpr LPARAM kPrintFlags = PRF_CLIENT | PRF_ERASEBKGND;
@@ -277,13 +277,14 @@ Result LoadAndInitialise() {
             ours.push_back(SpawnLoadSample("ours"));
         }
     }
-    return bench::FromSamples(kLoadRowName, ours, peer);
+    return bench::FromSamples(kLoadRow, ours, peer);
 }
 
-// The command line: the rows to measure (all without --row) and the JSON path.
+// The command line: rows to measure (none named: all) and the JSON path.
 struct Options {
     std::vector<std::string> rows;
     const char* jsonPath = "controls_bench.json";
+
     bool wants(const std::string& name) const {
         if (rows.empty()) {
             return true;
@@ -297,7 +298,7 @@ struct Options {
     }
 };
 
-Options ReadOptions(int argc, char** argv) {
+Options ParseOptions(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], kRowSwitch) == 0 && i + 1 < argc) {
@@ -315,11 +316,11 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], kLoadSampleSwitch) == 0) {
         return LoadSample(argv[2]);
     }
-    const Options options = ReadOptions(argc, argv);
+    const Options options = ParseOptions(argc, argv);
     const char* jsonPath = options.jsonPath;
     const bench::Settings settings;
     std::vector<Result> results;
-    if (options.wants(kLoadRowName)) {
+    if (options.wants(kLoadRow)) {
         results.push_back(LoadAndInitialise());
     }
 
