@@ -87,9 +87,9 @@ HWND EmptyDialog(HWND owner, const char* className, DWORD style, int x, int y, i
 Comparison PageSwitch(HWND host) {
     constexpr DWORD kHostStyle = WS_POPUP | WS_VISIBLE;
     HWND oursDialog = EmptyDialog(host, nullptr, kHostStyle, 0, 0, 260, 200);
-    HWND switcher = Child(oursDialog, GSEITE_CLASS, "", 0, 0, 0, 380, 300, 1);
-    SendMessageA(switcher, GSM_ADDPAGES, reinterpret_cast<WPARAM>(GetModuleHandleA(nullptr)),
-                 reinterpret_cast<LPARAM>(kPageList));
+    // The window text names the pages, as in a dialog template: an empty
+    // one would name a missing page and leave its error window inside.
+    HWND switcher = Child(oursDialog, GSEITE_CLASS, kPageList, 0, 0, 0, 380, 300, 1);
     HWND peerDialog = EmptyDialog(host, nullptr, kHostStyle, 270, 0, 260, 200);
     HWND tabs = Child(peerDialog, WC_TABCONTROLA, "", WS_CLIPSIBLINGS, 0, 0, 380, 300, 1);
     static HWND pages[kPages];
