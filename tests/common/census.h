@@ -16,8 +16,9 @@ namespace quorl_test {
 long GdiRoomLeft();
 
 // Live GDI objects of this process by kind (index: GetObjectType's answer,
-// OBJ_PEN 1 to OBJ_COLORSPACE 14), read from the handle table the system
-// shares with the process. Empty (all zero) where that table cannot be read.
+// OBJ_PEN 1 to OBJ_COLORSPACE 14; 0 for objects it does not name), read
+// from the handle table the system shares with the process. All zero where
+// that table cannot be read.
 constexpr int kObjectKinds = 15;
 using GdiKinds = std::array<long, kObjectKinds>;
 GdiKinds GdiObjectsByKind();
