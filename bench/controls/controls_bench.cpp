@@ -1,6 +1,7 @@
 // The library's controls against the standard ones, measured as a program
 // uses them, in one process under the same conditions. Prints a table and
-// writes JSON: controls_bench [results.json]
+// writes JSON: controls_bench [--row TEXT]... [results.json]; with --row only
+// the rows whose name contains one of the texts are measured.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -24,6 +25,8 @@ using bench::Result;
 
 constexpr char kHostClass[] = "QuorlBenchHost";
 constexpr char kLoadSampleSwitch[] = "--load-sample";
+constexpr char kRowSwitch[] = "--row";
+constexpr char kLoadRow[] = "LoadLibrary + first InitQuorl vs comctl32 + InitCommonControlsEx";
 constexpr int kLoadSamples = 11;
 constexpr DWORD kRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 constexpr LPARAM kPrintFlags = PRF_CLIENT | PRF_ERASEBKGND;
@@ -84,9 +87,9 @@ HWND EmptyDialog(HWND owner, const char* className, DWORD style, int x, int y, i
 Comparison PageSwitch(HWND host) {
     constexpr DWORD kHostStyle = WS_POPUP | WS_VISIBLE;
     HWND oursDialog = EmptyDialog(host, nullptr, kHostStyle, 0, 0, 260, 200);
-    HWND switcher = Child(oursDialog, GSEITE_CLASS, "", 0, 0, 0, 380, 300, 1);
-    SendMessageA(switcher, GSM_ADDPAGES, reinterpret_cast<WPARAM>(GetModuleHandleA(nullptr)),
-                 reinterpret_cast<LPARAM>(kPageList));
+    // The window text names the pages, as in a dialog template: an empty
+    // one would name a missing page and leave its error window inside.
+    HWND switcher = Child(oursDialog, GSEITE_CLASS, kPageList, 0, 0, 0, 380, 300, 1);
     HWND peerDialog = EmptyDialog(host, nullptr, kHostStyle, 270, 0, 260, 200);
     HWND tabs = Child(peerDialog, WC_TABCONTROLA, "", WS_CLIPSIBLINGS, 0, 0, 380, 300, 1);
     static HWND pages[kPages];
@@ -274,8 +277,37 @@ Result LoadAndInitialise() {
             ours.push_back(SpawnLoadSample("ours"));
         }
     }
-    return bench::FromSamples("LoadLibrary + first InitQuorl vs comctl32 + InitCommonControlsEx",
-                              ours, peer);
+    return bench::FromSamples(kLoadRow, ours, peer);
+}
+
+// The command line: rows to measure (none named: all) and the JSON path.
+struct Options {
+    std::vector<std::string> rows;
+    const char* jsonPath = "controls_bench.json";
+
+    bool wants(const std::string& name) const {
+        if (rows.empty()) {
+            return true;
+        }
+        for (const std::string& row : rows) {
+            if (name.find(row) != std::string::npos) {
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+Options ParseOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], kRowSwitch) == 0 && i + 1 < argc) {
+            options.rows.emplace_back(argv[++i]);
+        } else {
+            options.jsonPath = argv[i];
+        }
+    }
+    return options;
 }
 
 } // namespace
@@ -284,10 +316,13 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], kLoadSampleSwitch) == 0) {
         return LoadSample(argv[2]);
     }
-    const char* jsonPath = argc > 1 ? argv[1] : "controls_bench.json";
+    const Options options = ParseOptions(argc, argv);
+    const char* jsonPath = options.jsonPath;
     const bench::Settings settings;
     std::vector<Result> results;
-    results.push_back(LoadAndInitialise());
+    if (options.wants(kLoadRow)) {
+        results.push_back(LoadAndInitialise());
+    }
 
     if (LoadLibraryA("QUORL32.DLL") == nullptr) {
         std::fprintf(stderr, "QUORL32.DLL not found\n");
@@ -408,6 +443,9 @@ int main(int argc, char** argv) {
          {[plainDialog](int) { RedrawWindow(plainDialog, nullptr, nullptr, kFullRepaint); }, {}}},
     };
     for (const Comparison& comparison : comparisons) {
+        if (!options.wants(comparison.name)) {
+            continue;
+        }
         results.push_back(bench::Measure(comparison, settings));
         Pump();
     }

@@ -6,6 +6,7 @@
 #include "core/accessible.h"
 #include "core/library.h"
 #include "core/paint_dc.h"
+#include "core/rect_convert.h"
 
 namespace quorl::pageswitcher {
 
@@ -18,6 +19,9 @@ static_assert(Win32Is(sizeof(GSPAGEHOOK), 12) && Win32Is(offsetof(GSPAGEHOOK, pa
 ATOM g_atom = 0;
 
 constexpr LRESULT kNoBlock = -1;
+// The switcher's area in the dialog, and the page controls in it, even in
+// a dialog that clips its children; their frames too.
+constexpr UINT kRepaintArea = RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN;
 constexpr LRESULT kFailCreation = -1;
 constexpr int kNoPage = -1;
 
@@ -91,7 +95,32 @@ void ShowPage(const ControlBlock& block, int index, bool shown) {
 }
 
 void RepaintArea(HWND window, const ControlBlock& block) {
-    InvalidateRect(ParentOf(window), &block.frame, TRUE);
+    RedrawWindow(ParentOf(window), &block.frame, nullptr, kRepaintArea);
+}
+
+// After a switch from page `before` to page `after` the area is repainted
+// but for the other tabs, which look as they did: the two tabs, their
+// junctions, the frame and every control of the page are drawn anew.
+void RepaintSwitch(HWND window, const ControlBlock& block, int before, int after) {
+    HRGN area = CreateRectRgnIndirect(&block.frame);
+    if (area == nullptr) {
+        RepaintArea(window, block);
+        return;
+    }
+    const PixelRect frame = ToPixelRect(block.frame);
+    for (int k = 0; k < block.pageCount; ++k) {
+        if (k == before || k == after) {
+            continue;
+        }
+        const RECT tab = ToRect(TabRect(frame, k, block.pageCount));
+        HRGN unchanged = CreateRectRgnIndirect(&tab);
+        if (unchanged != nullptr) {
+            CombineRgn(area, area, unchanged, RGN_DIFF);
+            DeleteObject(unchanged);
+        }
+    }
+    RedrawWindow(ParentOf(window), nullptr, area, kRepaintArea);
+    DeleteObject(area);
 }
 
 // Shows page `index` in place of the current one. The first page shown
@@ -113,7 +142,7 @@ void SelectPage(HWND window, ControlBlock& block, int index) {
     }
     pause.Resume();
     Notify(window, GSN_PAGECHANGED, index);
-    RepaintArea(window, block);
+    RepaintSwitch(window, block, old, index);
 }
 
 // The first tab opens the tabs' radio group; alone it stays hidden and

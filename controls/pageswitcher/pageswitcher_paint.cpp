@@ -26,7 +26,6 @@ constexpr UINT kTabOrderFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW | SWP_NOA
 constexpr UINT kTabPlaceFlags = SWP_NOZORDER | SWP_NOACTIVATE;
 
 constexpr int kJunctionCount = 3;
-constexpr int kPenWidth = 1;
 constexpr COLORREF kLabelText = RGB(0, 0, 0);
 
 // The junction pictures, loaded once as DIB sections for every switcher:
@@ -85,7 +84,7 @@ void PaintTabRow(HDC dc, const ControlBlock& block) {
     const int width = block.frame.right - block.frame.left;
     const int height = block.frame.bottom - block.frame.top;
     const bool complete = LoadJunctions();
-    HPEN grey = CreatePen(PS_SOLID, kPenWidth, kDarkGrey);
+    HPEN grey = g_library.darkGreyPen;
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ previousPen = SelectObject(dc, GetStockObject(BLACK_PEN));
     if (complete && memory != nullptr) {
@@ -98,7 +97,6 @@ void PaintTabRow(HDC dc, const ControlBlock& block) {
     FrameLines(width, height, frame);
     DrawLines(dc, frame, kFrameLines, grey);
     SelectObject(dc, previousPen);
-    DeleteObject(grey);
     if (memory != nullptr) {
         DeleteDC(memory);
     }

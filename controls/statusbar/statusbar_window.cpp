@@ -1,4 +1,5 @@
 // The window procedures of the bar and its fields.
+#include <cstdint>
 #include <cstring>
 
 #include "controls/statusbar/statusbar.h"
@@ -109,13 +110,51 @@ LRESULT OnSetLong(HWND field, WPARAM index, LPARAM value) {
     return GetWindowLongA(field, static_cast<int>(index));
 }
 
+// The text a window holds, when it is short enough to compare at once.
+constexpr int kQuickCompareSize = kFieldTextSize + 2;
+constexpr DWORD kReadableAccess = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY |
+                                  PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE |
+                                  PAGE_EXECUTE_WRITECOPY;
+
+// Whether `size` bytes from `address` lie in one committed, readable region.
+// The memory manager is asked, so a bad pointer raises no fault at all.
+bool IsReadable(LPARAM address, std::size_t size) {
+    MEMORY_BASIC_INFORMATION region;
+    const auto* start = reinterpret_cast<const void*>(address);
+    if (VirtualQuery(start, &region, sizeof region) != sizeof region ||
+        region.State != MEM_COMMIT || (region.Protect & kReadableAccess) == 0 ||
+        (region.Protect & PAGE_GUARD) != 0) {
+        return false;
+    }
+    const auto end = reinterpret_cast<std::uintptr_t>(region.BaseAddress) + region.RegionSize;
+    return size <= end - static_cast<std::uintptr_t>(address);
+}
+
+// Whether `newText` is exactly the text the field holds, the terminator
+// included, so a longer text never compares equal. What cannot be told at
+// once (no text, a long one, memory that is not plainly readable) counts as
+// a change and goes to the default handling, which refuses a bad pointer.
+bool IsHeldText(HWND field, LPARAM newText) {
+    char held[kQuickCompareSize];
+    const auto length = static_cast<int>(
+        DefWindowProcA(field, WM_GETTEXT, sizeof held, reinterpret_cast<LPARAM>(held)));
+    const auto compared = static_cast<std::size_t>(length) + 1;
+    if (newText == 0 || length + 2 > kQuickCompareSize || !IsReadable(newText, compared)) {
+        return false;
+    }
+    return std::strncmp(reinterpret_cast<const char*>(newText), held, compared) == 0;
+}
+
 // Nothing changed, nothing repainted: a clock that sets its text every
-// second does not flicker. Bytes are compared as they are, so any change
-// of the text shows, as the window keeps it, one character more than a
-// field shows, to tell a longer text apart. The default handling
-// takes it first, so a pointer that is no readable string is refused there
-// and never read here.
+// second does not flicker, and the same text again costs no default
+// handling at all. Otherwise the default handling takes the text first, so
+// a pointer that is no readable string is refused there; bytes are then
+// compared as they are, one character more than a field shows, to tell a
+// longer text apart.
 LRESULT OnSetText(HWND field, LPARAM newText) {
+    if (IsHeldText(field, newText)) {
+        return TRUE;
+    }
     char current[kFieldTextSize + 1] = "";
     DefWindowProcA(field, WM_GETTEXT, sizeof current, reinterpret_cast<LPARAM>(current));
     char text[kFieldTextSize + 1];

@@ -250,6 +250,35 @@ INSTANTIATE_TEST_SUITE_P(
                     Selection{reinterpret_cast<LPARAM>("FEHLT"), 0, {}},
                     Selection{reinterpret_cast<LPARAM>("ADRESSE"), 0, {}}, Selection{-1, 0, {}}));
 
+// A switch repaints the page with its controls, the frame and the two tabs
+// that changed, also in a dialog that clips its children; the other tabs
+// look as they did and are left alone.
+class PageSwitcherRepaint : public PageSwitcherTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(PageSwitcherRepaint, TheSwitchedPartsAndNothingElse) {
+    if (GetParam()) {
+        SetWindowLongA(dialog_, GWL_STYLE, GetWindowLongA(dialog_, GWL_STYLE) | WS_CLIPCHILDREN);
+    }
+    HWND s = Switcher("ADRESSE+KONTO+NOTIZ");
+    UpdateWindow(dialog_);
+    SendMessageA(s, GSM_SELECTPAGE, 0, 1);
+    const struct {
+        const char* what;
+        HWND window;
+        bool repainted;
+    } parts[] = {{"switcher", s, true},        {"old tab", Tab(s, 0), true},
+                 {"new tab", Tab(s, 1), true}, {"other tab", Tab(s, 2), false},
+                 {"edit", Control(201), true}, {"check box", Control(202), true}};
+    for (const auto& p : parts) {
+        RECT dirty;
+        EXPECT_EQ(GetUpdateRect(p.window, &dirty, FALSE) != FALSE, p.repainted) << p.what;
+    }
+    UpdateWindow(dialog_);
+    EXPECT_EQ(ClientPixel(Control(201), 1, 1), kWhite); // the edit's face, painted
+}
+
+INSTANTIATE_TEST_SUITE_P(ClippingChildren, PageSwitcherRepaint, testing::Bool());
+
 TEST_F(PageSwitcherTest, AClickOnATabShowsItsPage) {
     HWND s = Switcher("ADRESSE+KONTO+NOTIZ");
     g_commands.clear();
