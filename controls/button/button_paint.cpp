@@ -78,11 +78,7 @@ UINT DrawPicture(HWND window, HDC dc, const ButtonBlock& block, const BITMAP& si
         y = PictureTop(clientHeight, size.bmHeight);
     }
     if ((state & QSTATE_DISABLED) != 0 && !pictureMode) {
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ previousBitmap = SelectObject(memory, block.picture);
-        DrawHalftone(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0);
-        SelectObject(memory, previousBitmap);
-        DeleteDC(memory);
+        DrawHalftone(dc, x, y, block.picture);
         return 0;
     }
     UINT changed = 0;
