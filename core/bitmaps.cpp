@@ -8,6 +8,7 @@ namespace {
 
 constexpr DWORD kAndPatternOrSource = 0x00A803A9; // D & (P | S)
 constexpr WORD kDibSectionBits = 32;
+constexpr int kHalftoneGroundBrush = LTGRAY_BRUSH; // 0xC0C0C0, the face colour
 
 // The memory context DrawBitmap blits from; nothing stays selected in it.
 HDC g_blitSource = nullptr;
@@ -23,6 +24,73 @@ HDC BlitSource() {
         g_blitSource = CreateCompatibleDC(nullptr);
     }
     return g_blitSource;
+}
+
+// Screens and pictures made for them; printers and metafiles are not.
+bool ForScreen(HDC target) {
+    return GetDeviceCaps(target, TECHNOLOGY) == DT_RASDISPLAY;
+}
+
+// GetObject reports every DIB section as bottom-up, so the bits of a
+// caller's top-down one would come out upside down: only the library's
+// own copies, bottom-up and marked so in their (otherwise unused)
+// resolution fields, are drawn from their bits.
+constexpr LONG kCopyMarkX = 0x51554F52;
+constexpr LONG kCopyMarkY = 0x4C333200;
+
+bool IsOwnCopy(const DIBSECTION& dib) {
+    return dib.dsBm.bmBits != nullptr && dib.dsBmih.biBitCount == kDibSectionBits &&
+           dib.dsBmih.biCompression == BI_RGB && dib.dsBmih.biHeight > 0 &&
+           dib.dsBmih.biXPelsPerMeter == kCopyMarkX && dib.dsBmih.biYPelsPerMeter == kCopyMarkY;
+}
+
+// A bitmap selected into a memory context for blitting into target. A
+// fresh memory context costs several times the blit itself: screens and
+// pictures made for them share one; printers get their own.
+class SelectedSource {
+public:
+    SelectedSource(HDC target, HBITMAP bitmap)
+        : own_(!ForScreen(target)), dc_(own_ ? CreateCompatibleDC(target) : BlitSource()),
+          previous_(dc_ != nullptr ? SelectObject(dc_, bitmap) : nullptr) {}
+    ~SelectedSource() {
+        if (dc_ == nullptr) {
+            return;
+        }
+        SelectObject(dc_, previous_);
+        if (own_) {
+            DeleteDC(dc_);
+        }
+    }
+    SelectedSource(const SelectedSource&) = delete;
+    SelectedSource& operator=(const SelectedSource&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    bool own_;
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// The checkerboard of the disabled look, loaded once for every control.
+struct Halftone {
+    HBITMAP pattern;
+    HBRUSH brush;
+};
+Halftone g_halftone = {};
+
+HBRUSH HalftoneBrush() {
+    if (g_halftone.brush == nullptr && g_library.instance != nullptr) {
+        HBITMAP pattern = LoadBitmapA(g_library.instance, MAKEINTRESOURCEA(kHalftonePatternId));
+        HBRUSH brush = pattern != nullptr ? CreatePatternBrush(pattern) : nullptr;
+        if (brush == nullptr) {
+            if (pattern != nullptr) {
+                DeleteObject(pattern);
+            }
+            return nullptr;
+        }
+        g_halftone = {pattern, brush};
+    }
+    return g_halftone.brush;
 }
 
 } // namespace
@@ -56,6 +124,8 @@ HBITMAP CopyAsDibSection(HBITMAP source) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = kDibSectionBits;
     info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader.biXPelsPerMeter = kCopyMarkX;
+    info.bmiHeader.biYPelsPerMeter = kCopyMarkY;
     void* bits = nullptr;
     HDC screen = GetDC(nullptr);
     HBITMAP copy = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -86,22 +156,24 @@ bool IsPaletteDisplay() {
 }
 
 void DrawBitmap(HDC target, int x, int y, HBITMAP bitmap) {
-    BITMAP size{};
-    if (GetObjectA(bitmap, sizeof size, &size) == 0) {
+    DIBSECTION dib{};
+    const int described = GetObjectA(bitmap, sizeof dib, &dib);
+    if (described == 0) {
         return;
     }
-    // A fresh memory context costs several times the blit itself: screens
-    // and pictures made for them share one; printers get their own.
-    const bool forScreen = GetDeviceCaps(target, TECHNOLOGY) == DT_RASDISPLAY;
-    HDC memory = forScreen ? BlitSource() : CreateCompatibleDC(target);
-    if (memory == nullptr) {
+    // The bits of the library's own copies go to a screen-like target in
+    // one call, without selecting the bitmap into a memory context and back
+    // (which costs more than the copy). A mirrored target takes the blit.
+    if (described == sizeof dib && IsOwnCopy(dib) && ForScreen(target) && GetLayout(target) == 0) {
+        BITMAPINFO info{};
+        info.bmiHeader = dib.dsBmih;
+        StretchDIBits(target, x, y, dib.dsBm.bmWidth, dib.dsBm.bmHeight, 0, 0, dib.dsBm.bmWidth,
+                      dib.dsBm.bmHeight, dib.dsBm.bmBits, &info, DIB_RGB_COLORS, SRCCOPY);
         return;
     }
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(target, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    if (!forScreen) {
-        DeleteDC(memory);
+    const SelectedSource source(target, bitmap);
+    if (source.get() != nullptr) {
+        BitBlt(target, x, y, dib.dsBm.bmWidth, dib.dsBm.bmHeight, source.get(), 0, 0, SRCCOPY);
     }
 }
 
@@ -110,23 +182,29 @@ void ReleaseBlitSource() {
         DeleteDC(g_blitSource);
         g_blitSource = nullptr;
     }
+    if (g_halftone.brush != nullptr) {
+        DeleteObject(g_halftone.brush);
+        DeleteObject(g_halftone.pattern);
+        g_halftone = {};
+    }
 }
 
-void DrawHalftone(HDC target, int x, int y, int width, int height, HDC source, int sourceX,
-                  int sourceY) {
-    HBRUSH grey = CreateSolidBrush(kLightGrey);
-    HGDIOBJ previous = SelectObject(target, grey);
-    PatBlt(target, x, y, width, height, PATCOPY);
+void DrawHalftone(HDC target, int x, int y, HBITMAP bitmap) {
+    BITMAP size{};
+    if (GetObjectA(bitmap, sizeof size, &size) == 0) {
+        return;
+    }
+    HGDIOBJ previous = SelectObject(target, GetStockObject(kHalftoneGroundBrush));
+    PatBlt(target, x, y, size.bmWidth, size.bmHeight, PATCOPY);
+    // Without its pattern the blit takes whatever brush the target holds.
+    if (HBRUSH checker = HalftoneBrush()) {
+        SelectObject(target, checker);
+    }
+    const SelectedSource source(target, bitmap);
+    if (source.get() != nullptr) {
+        BitBlt(target, x, y, size.bmWidth, size.bmHeight, source.get(), 0, 0, kAndPatternOrSource);
+    }
     SelectObject(target, previous);
-    DeleteObject(grey);
-
-    HBITMAP pattern = LoadBitmapA(g_library.instance, MAKEINTRESOURCEA(kHalftonePatternId));
-    HBRUSH checker = CreatePatternBrush(pattern);
-    previous = SelectObject(target, checker);
-    BitBlt(target, x, y, width, height, source, sourceX, sourceY, kAndPatternOrSource);
-    SelectObject(target, previous);
-    DeleteObject(checker);
-    DeleteObject(pattern);
 }
 
 } // namespace quorl

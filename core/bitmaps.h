@@ -30,20 +30,20 @@ HBITMAP CopyAsDibSection(HBITMAP source);
 // or when no copy can be made, the bitmap itself.
 HBITMAP KeepAsDibSection(HBITMAP owned);
 
-// Copies a whole bitmap to (x, y) of a context (SRCCOPY) through a memory
-// context; cheap for a DIB section.
+// Copies a whole bitmap to (x, y) of a context (SRCCOPY); cheap for a DIB
+// section.
 void DrawBitmap(HDC target, int x, int y, HBITMAP bitmap);
 // True when the screen works with a palette (asked of the context that
 // DrawBitmap keeps, rather than of a new one at every button's creation).
 bool IsPaletteDisplay();
-// Deletes the memory context DrawBitmap keeps, with the shared objects.
+// Deletes what the drawing helpers keep for every control: the memory
+// context they blit from and the checkerboard brush.
 void ReleaseBlitSource();
 
-// Draws a picture disabled: the target rectangle is filled light grey, then
-// the picture is blitted through the checkerboard with
+// Draws a whole bitmap disabled at (x, y): the rectangle is filled light
+// grey, then the bitmap is blitted through the checkerboard with
 // destination AND (pattern OR source), so that every other pixel stays grey
 // and the others are the picture ANDed with grey.
-void DrawHalftone(HDC target, int x, int y, int width, int height, HDC source, int sourceX,
-                  int sourceY);
+void DrawHalftone(HDC target, int x, int y, HBITMAP bitmap);
 
 } // namespace quorl

@@ -1,6 +1,7 @@
 // The nine classes and the whole dialog as the stress program drives them:
 // how each is made and which state changes one cycle goes through.
 #include <cstdio>
+#include <iterator>
 
 #include "quorl32.h"
 #include "quorl32_dates.h"
@@ -62,6 +63,38 @@ INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) {
 
 HWND CreateDialogOf(const ClassCase& entry, HWND host) {
     return CreateDialogParamA(Program(), entry.text, host, PlainDialog, 0);
+}
+
+// The platform's own controls, as a reference: what the census reports for
+// them is the platform's, not the library's. A window of rows of buttons,
+// check boxes, static texts and edit fields.
+constexpr int kStandardRows = 10;
+constexpr int kStandardColumnWidth = 100;
+constexpr int kStandardRowHeight = 24;
+constexpr int kStandardFirstId = 300;
+constexpr struct {
+    const char* className;
+    DWORD style;
+} kStandardKinds[] = {{"BUTTON", BS_PUSHBUTTON | WS_TABSTOP},
+                      {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP},
+                      {"STATIC", SS_LEFT},
+                      {"EDIT", WS_BORDER | WS_TABSTOP}};
+
+HWND CreateStandard(const ClassCase&, HWND host) {
+    HWND window = CreateWindowExA(0, "STATIC", "Standard", WS_POPUP | WS_VISIBLE, 0, 0, kHostWidth,
+                                  kHostHeight, host, nullptr, Program(), nullptr);
+    int id = kStandardFirstId;
+    for (int row = 0; window != nullptr && row < kStandardRows; ++row) {
+        int x = 0;
+        for (const auto& kind : kStandardKinds) {
+            CreateWindowExA(0, kind.className, "Text", WS_CHILD | WS_VISIBLE | kind.style, x,
+                            row * kStandardRowHeight, kStandardColumnWidth, kStandardRowHeight,
+                            window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), Program(),
+                            nullptr);
+            x += kStandardColumnWidth;
+        }
+    }
+    return window;
 }
 
 // --- State changes of one cycle ---------------------------------------------
@@ -165,6 +198,15 @@ void ExerciseFrame(HWND dialog, long cycle) {
     Send(dialog, WM_NCACTIVATE, cycle % 2);
 }
 
+void ExerciseStandard(HWND window, long cycle) {
+    const int columns = static_cast<int>(std::size(kStandardKinds));
+    HWND check = GetDlgItem(window, kStandardFirstId + 1);
+    Send(check, BM_SETCHECK, cycle % 2);
+    SetWindowTextA(GetDlgItem(window, kStandardFirstId + 2), cycle % 2 ? "Neu" : "Alt");
+    SetFocus(GetDlgItem(window, kStandardFirstId + columns + 3));
+    SetFocus(check);
+}
+
 void ExerciseWhole(HWND dialog, long cycle) {
     HWND switcher = GetDlgItem(dialog, 100);
     Send(switcher, GSM_SELECTPAGE, 0, (cycle + 1) % 2);
@@ -235,6 +277,7 @@ const std::vector<ClassCase>& Classes(const Options& options) {
         {QUSTSB_CLASSA, 0, "", 0, 0, CreateBar, ExerciseBar, true, false},
         {QUSTSF_CLASSA, 0, "Bereit", 120, 20, CreateChild, ExerciseField, true, false},
         {"whole dialog", 0, "WHOLE", 0, 0, CreateDialogOf, ExerciseWhole, false, false},
+        {"standard controls", 0, "", 0, 0, CreateStandard, ExerciseStandard, false, false},
     };
     if (options.injectLeak) {
         RegisterInjected(kLeakClass, LeakingProc);

@@ -34,8 +34,8 @@ bool Cycle(const ClassCase& entry, HWND host, long cycle) {
 
 // Runs warmUp rounds, takes the baseline, runs rounds more and reports
 // what is left; false when a round failed.
-bool Measure(long warmUp, long rounds, const std::function<bool(long)>& round, long& objects,
-             long long& bytes) {
+template <typename Result>
+bool Measure(long warmUp, long rounds, const std::function<bool(long)>& round, Result& result) {
     for (long i = 0; i < warmUp; ++i) {
         if (!round(i)) {
             return false;
@@ -48,8 +48,9 @@ bool Measure(long warmUp, long rounds, const std::function<bool(long)>& round, l
         }
     }
     const quorl_test::Held held = census.Now();
-    objects = held.objects;
-    bytes = held.bytes;
+    result.objects = held.objects;
+    result.bytes = held.bytes;
+    result.kinds = held.kinds;
     return true;
 }
 
@@ -71,8 +72,7 @@ std::vector<CycleResult> RunCycles(const Options& options) {
         HWND host = CreateHost();
         CycleResult result{entry.name, options.cycles};
         result.failed = !Measure(
-            options.warmUp, options.cycles, [&](long i) { return Cycle(entry, host, i); },
-            result.objects, result.bytes);
+            options.warmUp, options.cycles, [&](long i) { return Cycle(entry, host, i); }, result);
         DestroyWindow(host);
         Pump();
         results.push_back(result);
@@ -101,7 +101,7 @@ std::vector<StormResult> RunStorms(const Options& options) {
 
     const auto storm = [&](const char* name, const std::function<bool(long)>& round) {
         StormResult result{name, options.storms};
-        result.failed = !Measure(1, options.storms, round, result.objects, result.bytes);
+        result.failed = !Measure(1, options.storms, round, result);
         results.push_back(result);
     };
     storm("balanced: exit, init", [&](long) {

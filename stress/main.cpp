@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "stress/stress.h"
 
@@ -41,6 +42,11 @@ stress::Options ParseOptions(int argc, char** argv) {
     return options;
 }
 
+// What the objects left are, when the system tells: "(33 DC)".
+std::string Kinds(const std::string& kinds) {
+    return kinds.empty() ? std::string() : " (" + kinds + ")";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -61,10 +67,11 @@ int main(int argc, char** argv) {
     for (const auto& r : stress::RunCycles(options)) {
         const bool bad = r.failed || r.objects != 0 || r.bytes != 0;
         faults += bad;
-        std::printf("%-24s %9ld %9ld %11lld  %s\n", r.name.c_str(), r.cycles, r.objects, r.bytes,
+        std::printf("%-24s %9ld %9ld %11lld  %s%s\n", r.name.c_str(), r.cycles, r.objects, r.bytes,
                     r.failed ? "FAILED TO CREATE"
                     : bad    ? "LEAK"
-                             : "ok");
+                             : "ok",
+                    Kinds(r.kinds).c_str());
     }
     lap("cycles");
     std::printf("\n%-34s %7s %9s %11s  %s\n", "storm", "rounds", "objects", "bytes", "result");
@@ -73,10 +80,11 @@ int main(int argc, char** argv) {
     for (const auto& r : storms) {
         const bool bad = r.failed || r.objects != 0 || r.bytes != 0;
         faults += bad;
-        std::printf("%-34s %7ld %9ld %11lld  %s\n", r.name.c_str(), r.rounds, r.objects, r.bytes,
+        std::printf("%-34s %7ld %9ld %11lld  %s%s\n", r.name.c_str(), r.rounds, r.objects, r.bytes,
                     r.failed ? "FAILED"
                     : bad    ? "LEAK"
-                             : "ok");
+                             : "ok",
+                    Kinds(r.kinds).c_str());
     }
 
     lap("storms");

@@ -65,6 +65,7 @@ struct CycleResult {
     long cycles = 0;
     long objects = 0;    // GDI objects left after the cycles
     long long bytes = 0; // heap bytes left after the cycles
+    std::string kinds{}; // the objects left by kind, where the system tells
     bool failed = false; // the control could not be made
 };
 std::vector<CycleResult> RunCycles(const Options& options);
@@ -74,6 +75,7 @@ struct StormResult {
     long rounds = 0;
     long objects = 0;
     long long bytes = 0;
+    std::string kinds{};
     bool failed = false;
 };
 std::vector<StormResult> RunStorms(const Options& options);

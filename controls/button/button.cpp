@@ -122,7 +122,11 @@ LRESULT OnCreate(HWND window, Block& earlier, const CREATESTRUCTA* create) {
     if (create == nullptr) {
         return 0; // a hand-sent message without its record changes nothing
     }
-    Release(window, earlier);
+    // Only a repeated WM_CREATE finds an earlier block, and a timer only
+    // with it: the first one spares itself the release.
+    if (GetWindowLongPtrA(window, QBWL_DATA) != 0) {
+        Release(window, earlier);
+    }
     Block::Create(window, QBWL_DATA);
     Block block(window, QBWL_DATA);
     if (block) {

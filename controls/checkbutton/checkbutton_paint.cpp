@@ -68,11 +68,7 @@ void DrawMark(HDC dc, const Snapshot& shot) {
         DrawBitmap(dc, at.x, at.y, shot.mark);
         return;
     }
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(source, shot.mark);
-    DrawHalftone(dc, at.x, at.y, shot.markSize.cx, shot.markSize.cy, source, 0, 0);
-    SelectObject(source, previous);
-    DeleteDC(source);
+    DrawHalftone(dc, at.x, at.y, shot.mark);
 }
 
 // Selects the caption font when there is one; restores on destruction.

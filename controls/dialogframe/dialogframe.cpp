@@ -87,17 +87,15 @@ void DrawCorners(HDC dc, const PixelRect& r, int first, int last, int colourInde
     SelectObject(dc, previous);
 }
 
-void DrawBorder(HWND frame) {
+// Draws in window coordinates into dc: the window's own context while it
+// paints its frame, or the one a WM_PRINT hands over.
+void DrawBorder(HWND frame, HDC dc) {
     RECT window;
     RECT client;
     GetWindowRect(frame, &window);
     GetClientRect(frame, &client);
     const FrameGeometry g = FrameOf(window.right - window.left, window.bottom - window.top,
                                     client.right, client.bottom);
-    HDC dc = GetWindowDC(frame);
-    if (dc == nullptr) {
-        return;
-    }
     for (const PixelRect& strip : g.strips) {
         const RECT r = ToRect(strip);
         FillRect(dc, &r, LightGrey());
@@ -107,15 +105,34 @@ void DrawBorder(HWND frame) {
     DrawCorners(dc, g.shadowEdge, kBottomRightFirst, kTopLeftLast, COLOR_BTNSHADOW);
     DrawCorners(dc, g.captionFrame, kBottomRightFirst, kBottomRightLast, COLOR_BTNHIGHLIGHT);
     DrawCorners(dc, g.captionFrame, kTopLeftFirst, kTopLeftLast, COLOR_BTNSHADOW);
-    ReleaseDC(frame, dc);
 }
 
-// The dialog manager draws the frame first; the 3-D border goes over it
-// unless the dialog fills the screen or is an icon.
+// A dialog that fills the screen or is an icon keeps the standard frame.
+bool HasBorder(HWND frame) {
+    return !IsZoomed(frame) && !IsIconic(frame);
+}
+
+// The dialog manager draws the frame first; the 3-D border goes over it.
 LRESULT OnNonClient(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = DefDlgProcA(frame, message, wParam, lParam);
-    if (!IsZoomed(frame) && !IsIconic(frame)) {
-        DrawBorder(frame);
+    if (!HasBorder(frame)) {
+        return result;
+    }
+    if (HDC dc = GetWindowDC(frame)) {
+        DrawBorder(frame, dc);
+        ReleaseDC(frame, dc);
+    }
+    return result;
+}
+
+// A print of the whole window shows the border where the screen shows it,
+// drawn into the caller's context and never onto the screen.
+LRESULT OnPrint(HWND frame, WPARAM wParam, LPARAM flags) {
+    const LRESULT result = DefaultPath(frame, WM_PRINT, wParam, flags);
+    auto dc = reinterpret_cast<HDC>(wParam);
+    const bool skipped = (flags & PRF_CHECKVISIBLE) != 0 && !IsWindowVisible(frame);
+    if (dc != nullptr && (flags & PRF_NONCLIENT) != 0 && !skipped && HasBorder(frame)) {
+        DrawBorder(frame, dc);
     }
     return result;
 }
@@ -143,6 +160,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return OnPaint(window, wParam, lParam);
     case WM_PRINTCLIENT:
         return PrintClient(window, wParam, lParam);
+    case WM_PRINT:
+        return OnPrint(window, wParam, lParam);
     case WM_ERASEBKGND:
         return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
     case WM_NCPAINT:

@@ -34,6 +34,18 @@ bool FillsBackground(unsigned style) {
     return (style & (GTS_TOPLINE | GTS_LEFTLINE | GTS_GROUP)) == 0;
 }
 
+bool CoversWhatItDraws(unsigned style, const PixelRect& client) {
+    const bool singleLine = UsesSingleLinePath(style);
+    if ((style & GTS_BOX) == 0) {
+        // The painter's rectangle is the whole client area: the single line
+        // fills it opaque, the multi-line path grey.
+        return singleLine || FillsBackground(style);
+    }
+    // Only text clipped to the filled inside keeps out of the box's gap.
+    return !singleLine && (style & GTS_HEADING) == 0 && FillsBackground(style) &&
+           !BoxFrameOf(client).inside.empty();
+}
+
 BoxFrame BoxFrameOf(const PixelRect& r) {
     PixelRect box = r;
     // Measured as height and width, so that a thin label anywhere in a

@@ -28,6 +28,15 @@ bool UsesSingleLinePath(unsigned style);
 // asks for the parent's background to show.
 bool FillsBackground(unsigned style);
 
+// Whether the label may repaint only itself after a change of its text,
+// font or colour, without the parent's background under it first, and
+// show the same pixels: true when each paint draws anew every pixel of the
+// client area that any paint may touch. A box leaves its innermost right
+// column and bottom row unfilled, which the unclipped single line and a
+// heading box (placed by the text's height) may reach; lines and group
+// frames let the parent's background show through.
+bool CoversWhatItDraws(unsigned style, const PixelRect& client);
+
 // A box (style GTS_BOX) is drawn on `box`; the text goes into `inside`. A
 // label three pixels high (or wide) becomes a two-pixel 3-D line.
 struct BoxFrame {

@@ -10,6 +10,7 @@
 #include "core/library.h"
 #include "core/local_block.h"
 #include "core/paint_dc.h"
+#include "core/rect_convert.h"
 #include "core/text.h"
 
 namespace quorl::textlabel {
@@ -72,6 +73,43 @@ void InvalidateInParent(HWND window) {
     }
 }
 
+void PaintLabel(HWND window, HDC dc) {
+    const WindowLongs record = ReadLongs(window);
+    RECT client;
+    GetClientRect(window, &client);
+    char text[kTextBufferSize] = "";
+    DefWindowProcA(window, WM_GETTEXT, kTextBufferSize, reinterpret_cast<LPARAM>(text));
+    SetTextColor(dc, IsWindowEnabled(window) ? kEnabledTextColour : GetSysColor(COLOR_BTNSHADOW));
+    SetBkColor(dc, kBackgroundColour);
+    HGDIOBJ previousFont = record.font != nullptr ? SelectObject(dc, record.font) : nullptr;
+    PaintStaticText(dc, StyleOf(window), text, client);
+    if (previousFont != nullptr) {
+        SelectObject(dc, previousFont);
+    }
+}
+
+// After a change of text, font or enabled state. A label that paints over
+// all it ever draws on shows the change at once by itself, as a standard
+// static does: the parent's background under it cannot have changed, and
+// the round through the parent's update region costs far more than the
+// paint. Any other label lets its parent repaint under it first. A hidden
+// label is painted when it is shown.
+void ShowChange(HWND window) {
+    if (!IsWindowVisible(window)) {
+        return;
+    }
+    RECT client;
+    GetClientRect(window, &client);
+    if (CoversWhatItDraws(StyleOf(window), ToPixelRect(client))) {
+        if (HDC dc = GetDC(window)) {
+            PaintLabel(window, dc);
+            ReleaseDC(window, dc);
+            return;
+        }
+    }
+    InvalidateInParent(window);
+}
+
 LRESULT OnCreate(HWND window, LPARAM lParam) {
     const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
     HGDIOBJ font =
@@ -86,9 +124,7 @@ LRESULT OnCreate(HWND window, LPARAM lParam) {
 
 LRESULT OnEnable(HWND window, WPARAM enabled) {
     DefWindowProcA(window, WM_ENABLE, enabled, 0);
-    if (IsWindowVisible(window)) {
-        InvalidateInParent(window);
-    }
+    ShowChange(window);
     NotifyAccessible(EVENT_OBJECT_STATECHANGE, window);
     return 0;
 }
@@ -96,30 +132,14 @@ LRESULT OnEnable(HWND window, WPARAM enabled) {
 // The default result is kept: SetWindowTextA reports it to its caller.
 LRESULT OnSetText(HWND window, LPARAM text) {
     const LRESULT result = DefWindowProcA(window, WM_SETTEXT, 0, text);
-    if (IsWindowVisible(window)) {
-        InvalidateInParent(window);
-    }
+    ShowChange(window);
     NotifyAccessible(EVENT_OBJECT_NAMECHANGE, window);
     return result;
 }
 
 LRESULT OnPaint(HWND window, WPARAM given) {
-    PaintDC paint(window, given);
-    HDC dc = paint.get();
-    if (dc == nullptr) {
-        return 0;
-    }
-    const WindowLongs record = ReadLongs(window);
-    RECT client;
-    GetClientRect(window, &client);
-    char text[kTextBufferSize] = "";
-    DefWindowProcA(window, WM_GETTEXT, kTextBufferSize, reinterpret_cast<LPARAM>(text));
-    SetTextColor(dc, IsWindowEnabled(window) ? kEnabledTextColour : GetSysColor(COLOR_BTNSHADOW));
-    SetBkColor(dc, kBackgroundColour);
-    HGDIOBJ previousFont = record.font != nullptr ? SelectObject(dc, record.font) : nullptr;
-    PaintStaticText(dc, StyleOf(window), text, client);
-    if (previousFont != nullptr) {
-        SelectObject(dc, previousFont);
+    if (PaintDC paint(window, given); paint) {
+        PaintLabel(window, paint.get());
     }
     return 0;
 }
@@ -128,9 +148,7 @@ LRESULT OnSetFont(HWND window, WPARAM font, LPARAM redraw) {
     if ((StyleOf(window) & GTS_SHAREDFONT) == 0 &&
         ReadLongs(window).font != reinterpret_cast<HFONT>(font)) {
         SetWindowLongPtrA(window, GTWL_FONT, static_cast<LONG_PTR>(font));
-        if (IsWindowVisible(window)) {
-            InvalidateInParent(window);
-        }
+        ShowChange(window);
     }
     return DefWindowProcA(window, WM_SETFONT, font, redraw);
 }

@@ -78,6 +78,23 @@ TEST(Dll, ExplicitInitialisationKeepsAWorkingLibrary) {
     ExitQuorl();
 }
 
+// The checkerboard of the disabled look is made once for every control; a
+// teardown deletes it and the next disabled paint makes it afresh.
+TEST(Dll, DisabledLookSurvivesATeardown) {
+    quorl_test::RecordingParent parent;
+    HWND button = parent.child(QUORL_CLASS, "Aus", WS_VISIBLE | WS_DISABLED, 0, 0, 80, 30, IDOK);
+    quorl_test::Redraw(button);
+    const std::vector<COLORREF> before = quorl_test::Snapshot(button);
+    InitQuorl();
+    ExitQuorl(); // count back to 0: the shared objects go
+    InitQuorl();
+    quorl_test::Redraw(button);
+    EXPECT_EQ(quorl_test::Snapshot(button), before);
+    ExitQuorl();
+    quorl_test::Redraw(button);
+    EXPECT_EQ(quorl_test::Snapshot(button), before);
+}
+
 } // namespace
 
 namespace {

@@ -108,26 +108,66 @@ FrameLines LinesOf(HWND dialog) {
     return {w, h, b, h - b - client.bottom - 1};
 }
 
-TEST_F(FrameTest, RaisedBorderAndSunkenCaptionUnlessMaximised) {
-    const auto [w, h, b, caption] = LinesOf(dialog_);
+struct Expected {
+    int x, y;
+    COLORREF colour;
+};
+
+// Pixels of the raised border and the sunken caption frame, in window
+// coordinates.
+std::vector<Expected> BorderPixels(HWND dialog) {
+    const auto [w, h, b, caption] = LinesOf(dialog);
     const COLORREF dark = GetSysColor(COLOR_WINDOWTEXT);
     const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
-    const struct {
-        int x, y;
-        COLORREF colour;
-    } pixels[] = {{w - 1, h / 2, dark},   {1, h / 2, light},      {0, h / 2, shadow},
-                  {w - 2, h / 2, shadow}, {w / 2, h - 2, shadow}, {2, h / 2, kLightGrey},
-                  {w / 2, b, shadow},     {w / 2, caption, light}};
-    for (const auto& p : pixels) {
+    return {{w - 1, h / 2, dark},   {1, h / 2, light},      {0, h / 2, shadow},
+            {w - 2, h / 2, shadow}, {w / 2, h - 2, shadow}, {2, h / 2, kLightGrey},
+            {w / 2, b, shadow},     {w / 2, caption, light}};
+}
+
+TEST_F(FrameTest, RaisedBorderAndSunkenCaptionUnlessMaximised) {
+    const auto [w, h, b, caption] = LinesOf(dialog_);
+    for (const Expected& p : BorderPixels(dialog_)) {
         EXPECT_EQ(WindowPixel(dialog_, p.x, p.y), p.colour) << p.x << "," << p.y;
     }
     // Maximised, the caption shows where the caption frame would run.
     ShowWindow(dialog_, SW_MAXIMIZE);
     RedrawWindow(dialog_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     const FrameLines maximised = LinesOf(dialog_);
-    EXPECT_NE(WindowPixel(dialog_, w / 2, maximised.b), shadow);
-    EXPECT_NE(WindowPixel(dialog_, w / 2, maximised.caption), light);
+    EXPECT_NE(WindowPixel(dialog_, w / 2, maximised.b), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_NE(WindowPixel(dialog_, w / 2, maximised.caption), GetSysColor(COLOR_BTNHIGHLIGHT));
+}
+
+// WM_PRINT draws the border into the context it hands over, at the pixels
+// the screen shows it, and leaves the screen alone.
+TEST_F(FrameTest, PrintDrawsTheBorderIntoTheGivenContext) {
+    constexpr COLORREF kMarker = RGB(0xFF, 0x00, 0xFF);
+    const FrameLines lines = LinesOf(dialog_);
+    HDC screen = GetWindowDC(dialog_);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateCompatibleBitmap(screen, lines.w, lines.h);
+    HGDIOBJ previous = SelectObject(memory, picture);
+    HBRUSH marker = CreateSolidBrush(kMarker);
+    const RECT all = {0, 0, lines.w, lines.h};
+    FillRect(memory, &all, marker);
+    FillRect(screen, &all, marker);
+
+    SendMessageA(dialog_, WM_PRINT, reinterpret_cast<WPARAM>(memory),
+                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    for (const Expected& p : BorderPixels(dialog_)) {
+        EXPECT_EQ(GetPixel(memory, p.x, p.y), p.colour) << p.x << "," << p.y;
+        EXPECT_EQ(GetPixel(screen, p.x, p.y), kMarker) << p.x << "," << p.y;
+    }
+    // Without PRF_NONCLIENT nothing of the border is printed.
+    FillRect(memory, &all, marker);
+    SendMessageA(dialog_, WM_PRINT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    EXPECT_EQ(GetPixel(memory, 0, lines.h / 2), kMarker);
+
+    DeleteObject(marker);
+    SelectObject(memory, previous);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(dialog_, screen);
 }
 
 // A minimised window has no client area left to show pixels in, so the

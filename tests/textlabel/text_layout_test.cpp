@@ -21,6 +21,43 @@ TEST(TextLayout, PathAndFormatFollowTheStyle) {
     EXPECT_FALSE(FillsBackground(GTS_GROUP));
 }
 
+// Whether a label may repaint itself alone after a change: only when its
+// paint draws anew every pixel it may ever touch.
+struct CoverCase {
+    unsigned style;
+    PixelRect client;
+    bool covers;
+};
+
+class CoversWhatItDrawsTest : public ::testing::TestWithParam<CoverCase> {};
+
+TEST_P(CoversWhatItDrawsTest, FollowsTheStyle) {
+    EXPECT_EQ(CoversWhatItDraws(GetParam().style, GetParam().client), GetParam().covers)
+        << std::hex << GetParam().style;
+}
+
+constexpr PixelRect kLabel = {0, 0, 120, 30};
+INSTANTIATE_TEST_SUITE_P(
+    Styles, CoversWhatItDrawsTest,
+    ::testing::Values(
+        // Filled grey, or opaque on one line, over the whole client area.
+        CoverCase{0, kLabel, true}, CoverCase{GTS_SINGLELINE | GTS_CENTER, kLabel, true},
+        CoverCase{GTS_SINGLELINE | GTS_TOPLINE, kLabel, true},
+        CoverCase{GTS_SINGLELINE | GTS_GROUP, kLabel, true},
+        CoverCase{GTS_HEADING | GTS_RAISED, kLabel, true},
+        CoverCase{GTS_SINGLELINE | GTS_VCENTER | GTS_RIGHT, kLabel, true},
+        CoverCase{GTS_BOX, kLabel, true},
+        CoverCase{GTS_BOX | GTS_SINGLELINE | GTS_VCENTER, kLabel, true},
+        // The parent's background shows through.
+        CoverCase{GTS_TOPLINE, kLabel, false}, CoverCase{GTS_LEFTLINE, kLabel, false},
+        CoverCase{GTS_GROUP | GTS_CENTER, kLabel, false},
+        CoverCase{GTS_BOX | GTS_TOPLINE, kLabel, false},
+        // Text or a heading box may reach the gap inside a box.
+        CoverCase{GTS_BOX | GTS_SINGLELINE, kLabel, false},
+        CoverCase{GTS_BOX | GTS_HEADING, kLabel, false},
+        // A box with no inside: a 3-D line, or too small for text.
+        CoverCase{GTS_BOX, {0, 0, 120, 3}, false}, CoverCase{GTS_BOX, {0, 0, 3, 30}, false}));
+
 TEST(TextLayout, BoxFrameMovesInAndThinLabelsBecomeLines) {
     const BoxFrame normal = BoxFrameOf({0, 0, 60, 30});
     EXPECT_EQ(normal.box, (PixelRect{0, 0, 59, 29}));

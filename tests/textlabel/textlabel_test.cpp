@@ -116,16 +116,7 @@ TEST_F(LabelTest, DisabledTextInShadowColourUntilEnabled) {
     EXPECT_GT(disabled.shadow, 0);
     EXPECT_EQ(disabled.black, 0);
 
-    parent_.clear();
     EnableWindow(label, TRUE);
-    // The parent repaints the label's area first.
-    RECT pending;
-    ASSERT_TRUE(GetUpdateRect(parent_.hwnd(), &pending, FALSE));
-    EXPECT_EQ(pending.left, 10);
-    EXPECT_EQ(pending.top, 10);
-    EXPECT_EQ(pending.right, 130);
-    EXPECT_EQ(pending.bottom, 40);
-    PumpMessages();
     PixelCount enabled = CountTextPixels(label);
     EXPECT_GT(enabled.black, 0);
     EXPECT_EQ(enabled.shadow, 0);
@@ -135,16 +126,69 @@ TEST_F(LabelTest, TextChangeRepaintsAndReportsSuccess) {
     HWND label = Create("");
     EXPECT_EQ(CountTextPixels(label).black, 0);
     EXPECT_TRUE(SetWindowTextA(label, "Neu"));
-    RECT pending;
-    EXPECT_TRUE(GetUpdateRect(parent_.hwnd(), &pending, FALSE));
-    PumpMessages();
     EXPECT_GT(CountTextPixels(label).black, 0);
 
     // A hidden label leaves its parent alone.
+    RECT pending;
     HWND hidden = Create("", 0, 200, 100);
     EXPECT_TRUE(SetWindowTextA(hidden, "Neu"));
     EXPECT_FALSE(GetUpdateRect(parent_.hwnd(), &pending, FALSE));
 }
+
+// A change of text, enabled state and font, on a label of each kind: the
+// label shows what a label made with the new settings shows. Where its
+// paint covers everything it draws, it repaints itself at once and the
+// parent paints nothing; where the parent's background shows through, the
+// parent repaints under it first.
+struct ChangeCase {
+    const char* name;
+    DWORD style;
+    bool parentRepaints;
+};
+
+class LabelChangeTest : public quorl_test::ControlTest,
+                        public ::testing::WithParamInterface<ChangeCase> {
+protected:
+    // As a dialog, the parent paints under its children.
+    LabelChangeTest() : ControlTest({WM_ERASEBKGND, WM_PAINT}) {
+        SetWindowLongA(parent_.hwnd(), GWL_STYLE,
+                       GetWindowLongA(parent_.hwnd(), GWL_STYLE) & ~WS_CLIPCHILDREN);
+    }
+};
+
+TEST_P(LabelChangeTest, ShowsTheNewSettingsAndRepaintsTheParentOnlyWhereItShows) {
+    const DWORD style = WS_VISIBLE | GetParam().style;
+    HWND changed =
+        parent_.child(GTEXT_CLASS, "WWWWWWWWWWWW", style | WS_DISABLED, 10, 10, 120, 30, kLabelId);
+    SendMessageA(changed, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_VAR_FONT)), 0);
+    HWND fresh = parent_.child(GTEXT_CLASS, "Neu", style, 10, 60, 120, 30, kLabelId + 1);
+    PumpMessages();
+    parent_.clear();
+
+    SetWindowTextA(changed, "Neu");
+    EnableWindow(changed, TRUE);
+    SendMessageA(changed, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FONT)), 0);
+    RECT pending;
+    EXPECT_EQ(GetUpdateRect(parent_.hwnd(), &pending, FALSE) != 0, GetParam().parentRepaints);
+    if (!GetParam().parentRepaints) {
+        EXPECT_FALSE(GetUpdateRect(changed, &pending, FALSE));
+        EXPECT_EQ(quorl_test::Snapshot(changed), quorl_test::Snapshot(fresh)); // at once
+    }
+    PumpMessages();
+    EXPECT_EQ(Recorded(WM_PAINT).size() != 0, GetParam().parentRepaints);
+    EXPECT_EQ(Recorded(WM_ERASEBKGND).size() != 0, GetParam().parentRepaints);
+    EXPECT_EQ(quorl_test::Snapshot(changed), quorl_test::Snapshot(fresh));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Styles, LabelChangeTest,
+    ::testing::Values(ChangeCase{"Plain", 0, false},
+                      ChangeCase{"SingleLineCentred", GTS_SINGLELINE | GTS_CENTER, false},
+                      ChangeCase{"Box", GTS_BOX, false}, ChangeCase{"Heading", GTS_HEADING, false},
+                      ChangeCase{"Group", GTS_GROUP, true},
+                      ChangeCase{"TopLine", GTS_TOPLINE, true},
+                      ChangeCase{"BoxedSingleLine", GTS_BOX | GTS_SINGLELINE, true}),
+    [](const ::testing::TestParamInfo<ChangeCase>& info) { return std::string(info.param.name); });
 
 TEST_F(LabelTest, SharedFontStyleKeepsTheLibraryFont) {
     HFONT other = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
