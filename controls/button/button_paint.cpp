@@ -1,6 +1,8 @@
 // Painting of the graphic push button: layout, double frame, 3-D edges,
 // the picture (normal, disabled, with its palette), the caption and the
 // dotted focus mark. The face between the parts is the class background.
+#include <initializer_list>
+
 #include "controls/button/button_internal.h"
 #include "controls/button/button_layout.h"
 #include "core/bitmaps.h"
@@ -43,9 +45,14 @@ void DrawOutline(HDC dc, const Outline& outline) {
     Polyline(dc, points, 5);
 }
 
-void FillBand(HDC dc, const PixelRect& band, int stockBrush) {
-    const RECT r = ToRect(band);
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(stockBrush)));
+// Two bands of one brush, as FillRect fills each (PATCOPY) but with the
+// brush selected once.
+void FillBands(HDC dc, const PixelRect& first, const PixelRect& second, int stockBrush) {
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(stockBrush));
+    for (const PixelRect* band : {&first, &second}) {
+        PatBlt(dc, band->left, band->top, band->width(), band->height(), PATCOPY);
+    }
+    SelectObject(dc, previous);
 }
 
 void DrawFrameAndEdges(HDC dc, int width, int height, LONG state) {
@@ -58,10 +65,8 @@ void DrawFrameAndEdges(HDC dc, int width, int height, LONG state) {
 
     const EdgeBrushes brushes = LooksPressed(state) ? kPressedEdges : kRaisedEdges;
     const EdgeBands bands = ComputeEdgeBands(width, height);
-    FillBand(dc, bands.top, brushes.light);
-    FillBand(dc, bands.left, brushes.light);
-    FillBand(dc, bands.bottom, brushes.dark);
-    FillBand(dc, bands.right, brushes.dark);
+    FillBands(dc, bands.top, bands.left, brushes.light);
+    FillBands(dc, bands.bottom, bands.right, brushes.dark);
 }
 
 // Draws the picture and returns how many palette entries realising its
