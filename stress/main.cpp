@@ -3,7 +3,7 @@
 // table. Exits non-zero on any leak, failed creation, crash outside the
 // pointer contracts, or hang.
 //   quorl_stress [--cycles N] [--storms N] [--random N] [--seed S]
-//                [--full] [--only CLASS] [--inject-leak] [--inject-crash]
+//                [--full] [--only CLASS] [--no-hostile] [--inject-leak] [--inject-crash]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,6 +30,8 @@ stress::Options ParseOptions(int argc, char** argv) {
             options.only = value, ++i;
         } else if (std::strcmp(arg, "--full") == 0) {
             options.full = true;
+        } else if (std::strcmp(arg, "--no-hostile") == 0) {
+            options.hostile = false;
         } else if (std::strcmp(arg, "--inject-leak") == 0) {
             options.injectLeak = true;
         } else if (std::strcmp(arg, "--inject-crash") == 0) {
@@ -73,6 +75,9 @@ int main(int argc, char** argv) {
                              : "ok",
                     Kinds(r.kinds).c_str());
     }
+    // A growth of that cache would otherwise show as DCs and regions left
+    // behind, three objects at a time, in whichever row happened to grow it.
+    std::printf("(census: the window manager's DC cache is filled before each baseline)\n");
     lap("cycles");
     std::printf("\n%-34s %7s %9s %11s  %s\n", "storm", "rounds", "objects", "bytes", "result");
     const auto storms =
@@ -91,7 +96,9 @@ int main(int argc, char** argv) {
     std::printf("\n%-14s %-22s %7s %9s %7s %6s\n", "hostile", "message", "cases", "contract",
                 "fault", "hangs");
     long cases = 0, contract = 0, crashes = 0, hangs = 0;
-    for (const auto& r : stress::RunHostile(options)) {
+    const auto hostile =
+        options.hostile ? stress::RunHostile(options) : std::vector<stress::HostileRow>{};
+    for (const auto& r : hostile) {
         cases += r.cases;
         contract += r.contractCrashes;
         crashes += r.faultCrashes;

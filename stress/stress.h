@@ -32,6 +32,7 @@ struct Options {
     long random = 300; // random messages per class
     std::uint32_t seed = 17;
     bool full = false;        // every integer extreme and bad pointer, not a sample
+    bool hostile = true;      // run the hostile campaign
     std::string only;         // one class alone, without the storms
     bool injectLeak = false;  // a class that leaks one brush per cycle
     bool injectCrash = false; // a class whose handler writes through null
