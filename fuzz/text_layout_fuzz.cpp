@@ -35,7 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     text::MultiLineFormat(style);
     text::UsesSingleLinePath(style);
-    text::FillsBackground(style);
+    // Repainting alone needs a painter that draws over all it touches.
+    if (text::CoversWhatItDraws(style, r) &&
+        !(text::FillsBackground(style) || text::UsesSingleLinePath(style))) {
+        std::abort();
+    }
     text::BoxFrameOf(r);
     text::BoxStrokesOf(r);
     text::EdgeLineOf(r, style);
