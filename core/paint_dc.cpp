@@ -2,9 +2,20 @@
 
 namespace quorl {
 
+namespace {
+
+// The context a WM_PRINTCLIENT on this thread is drawing into: it keeps
+// the caller's state itself, so the paint inside it need not again.
+thread_local HDC t_printing = nullptr;
+
+} // namespace
+
 PaintDC::PaintDC(HWND window, WPARAM given) {
     if (given != 0) {
         dc_ = reinterpret_cast<HDC>(given);
+        if (dc_ != t_printing) {
+            saved_ = SaveDC(dc_);
+        }
         return;
     }
     window_ = window;
@@ -12,6 +23,9 @@ PaintDC::PaintDC(HWND window, WPARAM given) {
 }
 
 PaintDC::~PaintDC() {
+    if (saved_ > 0) {
+        RestoreDC(dc_, saved_);
+    }
     if (window_ != nullptr) {
         EndPaint(window_, &ps_);
     }
@@ -21,10 +35,20 @@ LRESULT PrintClient(HWND window, WPARAM dc, LPARAM flags) {
     if (dc == 0) {
         return 0;
     }
+    // Kept across the erase too, which may hand the context to the parent
+    // for its colours.
+    HDC context = reinterpret_cast<HDC>(dc);
+    const int saved = SaveDC(context);
+    HDC outer = t_printing;
+    t_printing = context;
     if ((flags & PRF_ERASEBKGND) != 0) {
         SendMessageA(window, WM_ERASEBKGND, dc, 0);
     }
     SendMessageA(window, WM_PAINT, dc, 0);
+    t_printing = outer;
+    if (saved > 0) {
+        RestoreDC(context, saved);
+    }
     return 0;
 }
 

@@ -8,8 +8,10 @@
 namespace quorl {
 
 // The device context of one WM_PAINT: the one the sender handed over in
-// wParam (drawn into as it is, nothing validated), or otherwise the
-// window's own between BeginPaint and EndPaint.
+// wParam (drawn into as it is, nothing validated, and handed back with
+// its colours, modes, objects and pen position as they were, since the
+// caller goes on drawing with it), or otherwise the window's own between
+// BeginPaint and EndPaint.
 class PaintDC {
 public:
     PaintDC(HWND window, WPARAM given);
@@ -26,12 +28,13 @@ public:
 private:
     HWND window_ = nullptr; // set only when BeginPaint ran
     HDC dc_ = nullptr;
+    int saved_ = 0; // the caller's state, for a given context
     PAINTSTRUCT ps_{};
 };
 
 // WM_PRINTCLIENT: the window's own WM_ERASEBKGND when PRF_ERASEBKGND asks
-// for it, then its WM_PAINT, both into the given context. A null context
-// draws nothing.
+// for it, then its WM_PAINT, both into the given context, which the caller
+// gets back as it handed it over. A null context draws nothing.
 LRESULT PrintClient(HWND window, WPARAM dc, LPARAM flags);
 
 } // namespace quorl

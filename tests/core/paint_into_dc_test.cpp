@@ -120,6 +120,33 @@ std::vector<COLORREF> WithoutChildren(HWND window, std::vector<COLORREF> pixels)
     return pixels;
 }
 
+// What a caller drawing on after a print relies on.
+struct DcState {
+    int bkMode, textAlign, rop2;
+    COLORREF text, back;
+    HGDIOBJ pen, brush, font;
+    LONG x, y; // the pen position
+    bool operator==(const DcState&) const = default;
+};
+
+DcState StateOf(HDC dc) {
+    DcState s{GetBkMode(dc),
+              static_cast<int>(GetTextAlign(dc)),
+              GetROP2(dc),
+              GetTextColor(dc),
+              GetBkColor(dc),
+              GetCurrentObject(dc, OBJ_PEN),
+              GetCurrentObject(dc, OBJ_BRUSH),
+              GetCurrentObject(dc, OBJ_FONT),
+              0,
+              0};
+    POINT at{};
+    GetCurrentPositionEx(dc, &at);
+    s.x = at.x;
+    s.y = at.y;
+    return s;
+}
+
 class PaintIntoDC : public ControlTest, public ::testing::WithParamInterface<PrintCase> {
 protected:
     HWND MakeCase() {
@@ -151,6 +178,21 @@ TEST_P(PaintIntoDC, PrintClientWithEraseMatchesTheScreen) {
     EXPECT_EQ(WithoutChildren(control, picture.pixels()), screen);
     // Printing leaves the screen as it was and takes no repaint away.
     EXPECT_EQ(WithoutChildren(control, quorl_test::Snapshot(control)), screen);
+
+    // The caller draws on with its context as it left it.
+    MemoryPicture odd(control, kUnderneath);
+    SetBkMode(odd.dc(), TRANSPARENT);
+    SetTextAlign(odd.dc(), TA_BOTTOM | TA_RIGHT);
+    SetROP2(odd.dc(), R2_XORPEN);
+    SetTextColor(odd.dc(), kMarker);
+    SetBkColor(odd.dc(), RGB(1, 2, 3));
+    SelectObject(odd.dc(), GetStockObject(NULL_PEN));
+    SelectObject(odd.dc(), GetStockObject(NULL_BRUSH));
+    SelectObject(odd.dc(), GetStockObject(ANSI_FIXED_FONT));
+    MoveToEx(odd.dc(), 3, 4, nullptr);
+    const DcState before = StateOf(odd.dc());
+    SendMessageA(control, WM_PRINTCLIENT, odd.wParam(), PRF_CLIENT | PRF_ERASEBKGND);
+    EXPECT_TRUE(StateOf(odd.dc()) == before);
 }
 
 TEST_P(PaintIntoDC, PaintWithAGivenContextMatchesTheScreen) {
