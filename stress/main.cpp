@@ -49,6 +49,14 @@ std::string Kinds(const std::string& kinds) {
     return kinds.empty() ? std::string() : " (" + kinds + ")";
 }
 
+// The verdict of one cycles or storm row; a bad row counts as a fault.
+std::string Verdict(bool failed, long objects, long long bytes, const char* failure,
+                    const std::string& kinds, int& faults) {
+    const bool bad = failed || objects != 0 || bytes != 0;
+    faults += bad;
+    return std::string(failed ? failure : bad ? "LEAK" : "ok") + Kinds(kinds);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -67,13 +75,9 @@ int main(int argc, char** argv) {
     };
     std::printf("%-24s %9s %9s %11s  %s\n", "cycles", "cycles", "objects", "bytes", "result");
     for (const auto& r : stress::RunCycles(options)) {
-        const bool bad = r.failed || r.objects != 0 || r.bytes != 0;
-        faults += bad;
-        std::printf("%-24s %9ld %9ld %11lld  %s%s\n", r.name.c_str(), r.cycles, r.objects, r.bytes,
-                    r.failed ? "FAILED TO CREATE"
-                    : bad    ? "LEAK"
-                             : "ok",
-                    Kinds(r.kinds).c_str());
+        std::printf(
+            "%-24s %9ld %9ld %11lld  %s\n", r.name.c_str(), r.cycles, r.objects, r.bytes,
+            Verdict(r.failed, r.objects, r.bytes, "FAILED TO CREATE", r.kinds, faults).c_str());
     }
     // A growth of that cache would otherwise show as DCs and regions left
     // behind, three objects at a time, in whichever row happened to grow it.
@@ -83,13 +87,8 @@ int main(int argc, char** argv) {
     const auto storms =
         options.only.empty() ? stress::RunStorms(options) : std::vector<stress::StormResult>{};
     for (const auto& r : storms) {
-        const bool bad = r.failed || r.objects != 0 || r.bytes != 0;
-        faults += bad;
-        std::printf("%-34s %7ld %9ld %11lld  %s%s\n", r.name.c_str(), r.rounds, r.objects, r.bytes,
-                    r.failed ? "FAILED"
-                    : bad    ? "LEAK"
-                             : "ok",
-                    Kinds(r.kinds).c_str());
+        std::printf("%-34s %7ld %9ld %11lld  %s\n", r.name.c_str(), r.rounds, r.objects, r.bytes,
+                    Verdict(r.failed, r.objects, r.bytes, "FAILED", r.kinds, faults).c_str());
     }
 
     lap("storms");
