@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake make git python3
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
-    wine wine64
+    wine wine64 wine32:i386
     googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format-14
 )
@@ -18,10 +18,16 @@ for p in "${packages[@]}"; do
     fi
 done
 
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+# The product is the 32-bit DLL: its programs run under Debian's 32-bit Wine,
+# which installs beside the 64-bit one from the i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+fi
+
 if [ ${#missing[@]} -gt 0 ]; then
     echo "bootstrap: installing ${missing[*]}"
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Runs a Windows program under the 64-bit Wine loader in the build tree's
-# private prefix: wine-run.sh PREFIX PROGRAM [ARGS...]
+# Runs a Windows program under Wine in the build tree's private prefix:
+#   wine-run.sh PREFIX PROGRAM [ARGS...]
+# The loader follows the program's machine: 32-bit programs run under the
+# 32-bit loader, everything else (64-bit programs, Wine's own commands)
+# under the 64-bit one. One prefix serves both.
 set -euo pipefail
 prefix=$(realpath -m "$1")
 shift
@@ -8,6 +11,5 @@ export WINEPREFIX=$prefix
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 unset DISPLAY WAYLAND_DISPLAY
-loader=/usr/lib/wine/wine64
-[ -x "$loader" ] || loader=$(command -v wine64 || command -v wine)
-exec "$loader" "$@"
+here=$(dirname "$(realpath "$0")")
+exec "$here/wine-loader.sh" "$1" "$@"

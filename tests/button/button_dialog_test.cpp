@@ -37,7 +37,12 @@ protected:
     void TearDown() override { DestroyWindow(dialog_); }
 
     void Key(HWND target, UINT message, WPARAM key) {
-        MSG msg{target, message, key, message == WM_KEYUP ? 0xC0000001 : 1, GetTickCount(), {}};
+        MSG msg{target,
+                message,
+                key,
+                static_cast<LPARAM>(message == WM_KEYUP ? 0xC0000001u : 1u),
+                GetTickCount(),
+                {}};
         if (!IsDialogMessageA(dialog_, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);

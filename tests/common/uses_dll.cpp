@@ -5,6 +5,6 @@
 
 namespace {
 
-[[maybe_unused]] void (*volatile const kImportsTheLibrary)(void) = &InitQuorl;
+[[maybe_unused]] void(WINAPI* volatile const kImportsTheLibrary)(void) = &InitQuorl;
 
 } // namespace

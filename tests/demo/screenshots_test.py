@@ -2,9 +2,10 @@
 """Runs the gallery's screenshot mode twice and checks every PNG: the
 window's size, not blank, the page's controls where its template puts them
 (colours of their pictures, marks and texts), the states differing from
-their pages, and the same bytes from both runs.
+their pages, and the same bytes from both runs and, when PEER_DIR is given,
+as the other architecture's gallery wrote there.
 
-Usage: screenshots_test.py WINE_RUN PREFIX GALLERY_EXE WORKDIR"""
+Usage: screenshots_test.py WINE_RUN PREFIX GALLERY_EXE WORKDIR [PEER_DIR]"""
 import os
 import shutil
 import subprocess
@@ -14,6 +15,7 @@ import unittest
 from png_read import read_png
 
 WINE_RUN, PREFIX, GALLERY, WORKDIR = sys.argv[1:5]
+PEER = sys.argv[5] if len(sys.argv) > 5 else None
 
 # The main dialog is 340 x 236 dialog units in "MS Sans Serif" 8; with the
 # prefix's font (base units 7 x 14 pixels: 1.75 x 1.75 per unit) that is a
@@ -142,6 +144,14 @@ class Screenshots(unittest.TestCase):
             with self.subTest(name):
                 with open(os.path.join(self.first, name + ".png"), "rb") as a, \
                         open(os.path.join(self.second, name + ".png"), "rb") as b:
+                    self.assertEqual(a.read(), b.read())
+
+    @unittest.skipUnless(PEER and os.path.isdir(PEER or ""), "the other architecture's screenshots")
+    def test_the_other_architecture_writes_the_same_bytes(self):
+        for name in PAGES + STATES:
+            with self.subTest(name):
+                with open(os.path.join(self.first, name + ".png"), "rb") as a, \
+                        open(os.path.join(PEER, name + ".png"), "rb") as b:
                     self.assertEqual(a.read(), b.read())
 
 
