@@ -13,6 +13,15 @@ if(QUORL_SANITIZE AND NOT WIN32)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# The library's own code never throws: failures are return values. Built
+# without exceptions, the DLL links no unwinder, so a 32-bit DLL registers no
+# unwind tables at load, which with this runtime takes a lock, a thread
+# record, a TLS index and two kernel handles that an unload never gives
+# back (dll/no_exceptions.cpp stands in for the runtime's throwing paths).
+function(quorl_without_exceptions target)
+    target_compile_options(${target} PRIVATE -fno-exceptions)
+endfunction()
+
 # quorl_component(NAME [PURE src...] [WINDOWS src...] [USES target...] [INCLUDES path...])
 # One static library per source folder. PURE sources need no window system
 # and build everywhere; WINDOWS sources build only for Windows. USES names
@@ -35,6 +44,9 @@ function(quorl_component name)
     target_include_directories(${name} ${scope} ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/include)
     target_link_libraries(${name} ${scope} quorl_warnings ${C_USES})
     if(WIN32)
+        if(sources)
+            quorl_without_exceptions(${name})
+        endif()
         target_compile_definitions(${name} ${scope} WIN32_LEAN_AND_MEAN NOMINMAX STRICT
                                                     QUORL32_BUILDING)
         target_link_libraries(${name} ${scope} user32 gdi32 kernel32)

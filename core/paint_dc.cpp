@@ -2,20 +2,10 @@
 
 namespace quorl {
 
-namespace {
-
-// The context a WM_PRINTCLIENT on this thread is drawing into: it keeps
-// the caller's state itself, so the paint inside it need not again.
-thread_local HDC t_printing = nullptr;
-
-} // namespace
-
 PaintDC::PaintDC(HWND window, WPARAM given) {
     if (given != 0) {
         dc_ = reinterpret_cast<HDC>(given);
-        if (dc_ != t_printing) {
-            saved_ = SaveDC(dc_);
-        }
+        saved_ = SaveDC(dc_);
         return;
     }
     window_ = window;
@@ -39,13 +29,10 @@ LRESULT PrintClient(HWND window, WPARAM dc, LPARAM flags) {
     // for its colours.
     HDC context = reinterpret_cast<HDC>(dc);
     const int saved = SaveDC(context);
-    HDC outer = t_printing;
-    t_printing = context;
     if ((flags & PRF_ERASEBKGND) != 0) {
         SendMessageA(window, WM_ERASEBKGND, dc, 0);
     }
     SendMessageA(window, WM_PAINT, dc, 0);
-    t_printing = outer;
     if (saved > 0) {
         RestoreDC(context, saved);
     }

@@ -5,12 +5,6 @@
 #include "dates/holidays.h"
 #include "quorl32.h"
 
-// Frees the heap memory the C++ runtime linked into the DLL keeps for its
-// own use (its emergency pool for exceptions).
-namespace __gnu_cxx {
-void __freeres();
-}
-
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     quorl::g_library.instance = instance;
     switch (reason) {
@@ -22,11 +16,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
         WEP(1);
         // Unloaded by FreeLibrary (not at process exit): the classes would
         // keep window procedures in code that is gone, and the next load
-        // could not register its own; the runtime's pool would stay behind
-        // at every reload.
+        // could not register its own.
         if (reserved == nullptr) {
             quorl::UnregisterLibraryClasses();
-            __gnu_cxx::__freeres();
         }
         break;
     default:
