@@ -6,7 +6,6 @@
 #include "core/accessible.h"
 #include "core/library.h"
 #include "core/paint_dc.h"
-#include "core/rect_convert.h"
 
 namespace quorl::pageswitcher {
 
@@ -98,31 +97,6 @@ void RepaintArea(HWND window, const ControlBlock& block) {
     RedrawWindow(ParentOf(window), &block.frame, nullptr, kRepaintArea);
 }
 
-// After a switch from page `before` to page `after` the area is repainted
-// but for the other tabs, which look as they did: the two tabs, their
-// junctions, the frame and every control of the page are drawn anew.
-void RepaintSwitch(HWND window, const ControlBlock& block, int before, int after) {
-    HRGN area = CreateRectRgnIndirect(&block.frame);
-    if (area == nullptr) {
-        RepaintArea(window, block);
-        return;
-    }
-    const PixelRect frame = ToPixelRect(block.frame);
-    for (int k = 0; k < block.pageCount; ++k) {
-        if (k == before || k == after) {
-            continue;
-        }
-        const RECT tab = ToRect(TabRect(frame, k, block.pageCount));
-        HRGN unchanged = CreateRectRgnIndirect(&tab);
-        if (unchanged != nullptr) {
-            CombineRgn(area, area, unchanged, RGN_DIFF);
-            DeleteObject(unchanged);
-        }
-    }
-    RedrawWindow(ParentOf(window), nullptr, area, kRepaintArea);
-    DeleteObject(area);
-}
-
 // Shows page `index` in place of the current one. The first page shown
 // is not announced.
 void SelectPage(HWND window, ControlBlock& block, int index) {
@@ -142,7 +116,7 @@ void SelectPage(HWND window, ControlBlock& block, int index) {
     }
     pause.Resume();
     Notify(window, GSN_PAGECHANGED, index);
-    RepaintSwitch(window, block, old, index);
+    RepaintArea(window, block); // the whole area: the parent sees all of it invalid
 }
 
 // The first tab opens the tabs' radio group; alone it stays hidden and

@@ -292,12 +292,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Selection{reinterpret_cast<LPARAM>("FEHLT"), 0, {}},
                     Selection{reinterpret_cast<LPARAM>("ADRESSE"), 0, {}}, Selection{-1, 0, {}}));
 
-// A switch repaints the page with its controls, the frame and the two tabs
-// that changed, also in a dialog that clips its children; the other tabs
-// look as they did and are left alone.
+// A switch invalidates the switcher's whole area in the dialog, with erase,
+// and repaints the page with its controls and every tab, also in a dialog
+// that clips its children.
 class PageSwitcherRepaint : public PageSwitcherTest, public testing::WithParamInterface<bool> {};
 
-TEST_P(PageSwitcherRepaint, TheSwitchedPartsAndNothingElse) {
+TEST_P(PageSwitcherRepaint, TheWholeArea) {
     if (GetParam()) {
         SetWindowLongA(dialog_, GWL_STYLE, GetWindowLongA(dialog_, GWL_STYLE) | WS_CLIPCHILDREN);
     }
@@ -309,12 +309,18 @@ TEST_P(PageSwitcherRepaint, TheSwitchedPartsAndNothingElse) {
         HWND window;
         bool repainted;
     } parts[] = {{"switcher", s, true},        {"old tab", Tab(s, 0), true},
-                 {"new tab", Tab(s, 1), true}, {"other tab", Tab(s, 2), false},
+                 {"new tab", Tab(s, 1), true}, {"other tab", Tab(s, 2), true},
                  {"edit", Control(201), true}, {"check box", Control(202), true}};
     for (const auto& p : parts) {
         RECT dirty;
         EXPECT_EQ(GetUpdateRect(p.window, &dirty, FALSE) != FALSE, p.repainted) << p.what;
     }
+    HRGN pending = CreateRectRgn(0, 0, 0, 0);
+    HRGN area = CreateRectRgn(0, 0, 300, 200);
+    EXPECT_EQ(GetUpdateRgn(dialog_, pending, FALSE), SIMPLEREGION);
+    EXPECT_TRUE(EqualRgn(pending, area));
+    DeleteObject(pending);
+    DeleteObject(area);
     UpdateWindow(dialog_);
     EXPECT_EQ(ClientPixel(Control(201), 1, 1), kWhite); // the edit's face, painted
 }
