@@ -41,22 +41,6 @@ ScrollExtents ScrollExtentsOf(HWND window, const ButtonBlock* block) {
     return ComputeScrollExtents(in);
 }
 
-// The range a hidden bar has already: setting it again changes nothing,
-// and skipping it spares every button's creation two calls into the
-// window system.
-void SetRange(HWND window, int bar, int maximum, BOOL redraw) {
-    const LONG shown = bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL;
-    int minimum = 0;
-    int current = 0;
-    if ((StyleOf(window) & shown) == 0) {
-        GetScrollRange(window, bar, &minimum, &current);
-        if (minimum == 0 && current == maximum) {
-            return;
-        }
-    }
-    SetScrollRange(window, bar, 0, maximum, redraw);
-}
-
 void ScrollBy(HWND window, int dx, int dy) {
     ScrollWindow(window, dx, dy, nullptr, nullptr);
 }
@@ -73,8 +57,11 @@ void RecomputeScrollRanges(HWND window, ButtonBlock* block) {
     if ((style & QBS_AUTOSCROLL) != 0) {
         extents.vertical = 0; // no vertical bar: the timer moves the picture
     }
-    SetRange(window, SB_HORZ, extents.horizontal, extents.horizontal == 0);
-    SetRange(window, SB_VERT, extents.vertical, extents.vertical == 0);
+    // Both ranges are set every time, also where a hidden bar seems to have
+    // them already: skipping that left a panel whose picture was found at
+    // its creation turning back after one pixel.
+    SetScrollRange(window, SB_HORZ, 0, extents.horizontal, extents.horizontal == 0);
+    SetScrollRange(window, SB_VERT, 0, extents.vertical, extents.vertical == 0);
     if (extents.vertical > 0) {
         SetScrollPos(window, SB_VERT, extents.vertical / 2, TRUE);
         block->scrollY = extents.vertical / 2;

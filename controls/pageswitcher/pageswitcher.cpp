@@ -6,7 +6,6 @@
 #include "core/accessible.h"
 #include "core/library.h"
 #include "core/paint_dc.h"
-#include "core/rect_convert.h"
 
 namespace quorl::pageswitcher {
 
@@ -98,31 +97,6 @@ void RepaintArea(HWND window, const ControlBlock& block) {
     RedrawWindow(ParentOf(window), &block.frame, nullptr, kRepaintArea);
 }
 
-// After a switch from page `before` to page `after` the area is repainted
-// but for the other tabs, which look as they did: the two tabs, their
-// junctions, the frame and every control of the page are drawn anew.
-void RepaintSwitch(HWND window, const ControlBlock& block, int before, int after) {
-    HRGN area = CreateRectRgnIndirect(&block.frame);
-    if (area == nullptr) {
-        RepaintArea(window, block);
-        return;
-    }
-    const PixelRect frame = ToPixelRect(block.frame);
-    for (int k = 0; k < block.pageCount; ++k) {
-        if (k == before || k == after) {
-            continue;
-        }
-        const RECT tab = ToRect(TabRect(frame, k, block.pageCount));
-        HRGN unchanged = CreateRectRgnIndirect(&tab);
-        if (unchanged != nullptr) {
-            CombineRgn(area, area, unchanged, RGN_DIFF);
-            DeleteObject(unchanged);
-        }
-    }
-    RedrawWindow(ParentOf(window), nullptr, area, kRepaintArea);
-    DeleteObject(area);
-}
-
 // Shows page `index` in place of the current one. The first page shown
 // is not announced.
 void SelectPage(HWND window, ControlBlock& block, int index) {
@@ -142,7 +116,7 @@ void SelectPage(HWND window, ControlBlock& block, int index) {
     }
     pause.Resume();
     Notify(window, GSN_PAGECHANGED, index);
-    RepaintSwitch(window, block, old, index);
+    RepaintArea(window, block); // the whole area: the parent sees all of it invalid
 }
 
 // The first tab opens the tabs' radio group; alone it stays hidden and
@@ -194,11 +168,41 @@ void AddPage(HWND window, ControlBlock& block, HINSTANCE module, const char* nam
     Notify(window, GSN_PAGEADDED, slot);
 }
 
-// Takes page `index` out of the tables first, so that whatever the
-// notification's receiver sends the switcher finds them consistent.
+// The slot of the page whose tab is `tab` and whose record went already:
+// the page being removed, wherever the parent's handling of its
+// notification moved it. kNoPage when it is no longer there.
+int RemovedSlot(const ControlBlock& block, HWND tab) {
+    for (int i = 0; i < block.pageCount; ++i) {
+        if (block.tabs[i] == tab && block.pages[i] == nullptr) {
+            return i;
+        }
+    }
+    return kNoPage;
+}
+
+// The page's controls go and the parent hears of it while the tables still
+// count the page (and name it current if it was); only then are the tab
+// and the page's slot given up. The record leaves its slot first, so that
+// a removal of the same page from the notification finds nothing to do.
 void RemovePage(HWND window, ControlBlock& block, int index) {
     const HLOCAL page = block.pages[index];
+    if (page == nullptr) {
+        return; // its removal is under way
+    }
     HWND tab = block.tabs[index];
+    block.pages[index] = nullptr;
+    Notify(window, GSN_PAGEREMOVED, FreePage(page, true));
+    // The parent may have destroyed the switcher (its block stays readable
+    // until this message ends) or changed its pages meanwhile.
+    if (!IsWindow(window)) {
+        return;
+    }
+    index = RemovedSlot(block, tab);
+    if (index == kNoPage) {
+        return;
+    }
+    RedrawPause pause(ParentOf(window), true);
+    DestroyWindow(tab);
     const int old = block.currentPage;
     const bool wasCurrent = old == index;
     const bool stays = old >= 0 && !wasCurrent; // the page shown remains
@@ -213,12 +217,7 @@ void RemovePage(HWND window, ControlBlock& block, int index) {
     ClearSlot(block, block.pageCount);
     const int next = CurrentAfterRemoval(old, index, block.pageCount);
     block.currentPage = stays ? next : kNoPage;
-
-    RedrawPause pause(ParentOf(window), true);
-    const int destroyed = FreePage(page, true);
-    Notify(window, GSN_PAGEREMOVED, destroyed);
-    DestroyWindow(tab);
-    if (!stays && next >= 0 && next < block.pageCount && block.currentPage == kNoPage) {
+    if (!stays && next >= 0 && next < block.pageCount) {
         block.currentPage = next;
         ShowPage(block, next, true);
         if (wasCurrent) {

@@ -75,6 +75,15 @@ void Notify(HWND window, const ScheduleBlock& block, WORD code) {
     Notify(window, block.parent, block.id, code);
 }
 
+// Marks the block while its parent handles the day change, so that the
+// parent may read the date then without being told of a day change again.
+void NotifyDayChanged(HWND window, ScheduleBlock& block) {
+    const LONG outer = block.tellingDayChange;
+    block.tellingDayChange = 1;
+    Notify(window, block, GSHN_DAYCHANGED);
+    block.tellingDayChange = outer;
+}
+
 void Invalidate(HWND window, BOOL erase = FALSE) {
     InvalidateRect(window, nullptr, erase);
 }
@@ -113,17 +122,16 @@ void TellNewDate(HWND window) {
 
 // After the date moved: a month change, or a day change when only the day
 // differs; screen readers hear of a new value (the date) and name (the
-// focused day). False when the date stayed as it was.
-bool DateMoved(HWND window, ScheduleBlock& block, const DateRec& before) {
+// focused day). Nothing when the date stayed as it was.
+void DateMoved(HWND window, ScheduleBlock& block, const DateRec& before) {
     if (before.month != block.grid.date.month || before.year != block.grid.date.year) {
         MonthChange(window, block);
     } else if (before.day != block.grid.date.day) {
-        Notify(window, block, GSHN_DAYCHANGED);
+        NotifyDayChanged(window, block);
     } else {
-        return false;
+        return;
     }
     TellNewDate(window);
-    return true;
 }
 
 // A month change by key, box or double-click, which also runs when the
@@ -330,12 +338,16 @@ LRESULT OnGetFieldName(const ScheduleBlock& block, WPARAM size, LPARAM buffer) {
 
 // --- Private messages ----------------------------------------------------------
 
-LRESULT OnGetDate(HWND window, const ScheduleBlock* block, DateRec* date) {
+// Read while the parent handles a day change, the date comes without a
+// further day change, which would only bring the parent back here.
+LRESULT OnGetDate(HWND window, ScheduleBlock* block, DateRec* date) {
     if (block == nullptr || date == nullptr || !IsValidDate(*date)) {
         return 0;
     }
     *date = block->grid.date;
-    Notify(window, *block, GSHN_DAYCHANGED);
+    if (block->tellingDayChange == 0) {
+        NotifyDayChanged(window, *block);
+    }
     return 1;
 }
 
@@ -346,10 +358,9 @@ LRESULT OnSetDate(HWND window, ScheduleBlock* b, const DateRec* date) {
     ScheduleBlock& block = *b;
     const DateRec before = block.grid.date;
     block.grid.date = *date;
-    if (DateMoved(window, block, before)) {
-        Invalidate(window);
-    }
-    Notify(window, block, GSHN_DAYCHANGED); // also when nothing changed
+    DateMoved(window, block, before);
+    Invalidate(window);              // also when nothing changed
+    NotifyDayChanged(window, block); // also when nothing changed
     return 1;
 }
 
@@ -444,10 +455,9 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
         break;
     case kEnd:
     case kHome:
-        if (!StepYear(date, key == kHome ? 1 : -1)) {
-            return true; // beeped at the last year: nothing to repaint
+        if (StepYear(date, key == kHome ? 1 : -1)) {
+            MonthChangeFrom(window, block, before);
         }
-        MonthChangeFrom(window, block, before);
         break;
     case kLeft:
         StepDays(window, block, -1);
@@ -463,10 +473,10 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
         break;
     case kYearKey:
         FocusBox(block, block.yearBox);
-        return true;
+        break;
     case kMonthKey:
         FocusBox(block, block.monthBox);
-        return true;
+        break;
     case kTodayKey:
         Today(&date);
         MonthChangeFrom(window, block, before);
@@ -474,7 +484,7 @@ bool OnKeyDown(HWND window, ScheduleBlock* b, WPARAM key) {
     default:
         return false;
     }
-    Invalidate(window);
+    Invalidate(window); // after every key it uses, also where nothing changed
     return true;
 }
 
@@ -522,9 +532,8 @@ void OnButtonDown(HWND window, ScheduleBlock* b, LPARAM point) {
     if (PressAt(b, point, &before) == PointResult::kIgnored) {
         return;
     }
-    if (DateMoved(window, *b, before)) {
-        Invalidate(window);
-    }
+    DateMoved(window, *b, before);
+    Invalidate(window); // also on the current day
     SetFocus(window);
 }
 

@@ -22,6 +22,7 @@ struct ScheduleBlock {
     LONG id;         // low 16 bits go into the notifications
     GridState grid;  // metrics, cell size, current date, cell flags
     char fieldName[kFieldNameLength + 1];
+    LONG tellingDayChange; // 1 while the parent handles GSHN_DAYCHANGED
 };
 #ifndef _WIN64
 static_assert(offsetof(ScheduleBlock, parent) == 4);

@@ -52,10 +52,15 @@ void OnTimer(HWND bar, WPARAM timer) {
     ShowText(bar, STSB_AUTO_CLOCK, text);
 }
 
-// A popup, or the menu closing (flags 0xFFFF), clears the help field.
+// A popup, or the menu closing (flags 0xFFFF), clears the help field and
+// forgets whose help it showed, so that the same command or control shows
+// its help again afterwards.
 void OnMenuSelect(HWND bar, HINSTANCE instance, WPARAM wParam) {
     const UINT flags = HIWORD(wParam);
     char text[kHelpTextSize] = "";
+    if ((flags & MF_POPUP) != 0 && bar != nullptr) {
+        g_lastHelpId = 0;
+    }
     if ((flags & MF_POPUP) == 0) {
         LoadHelp(instance, LOWORD(wParam), text);
         if ((flags & MF_GRAYED) != 0) {

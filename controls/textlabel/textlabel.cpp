@@ -10,7 +10,6 @@
 #include "core/library.h"
 #include "core/local_block.h"
 #include "core/paint_dc.h"
-#include "core/rect_convert.h"
 #include "core/text.h"
 
 namespace quorl::textlabel {
@@ -88,26 +87,13 @@ void PaintLabel(HWND window, HDC dc) {
     }
 }
 
-// After a change of text, font or enabled state. A label that paints over
-// all it ever draws on shows the change at once by itself, as a standard
-// static does: the parent's background under it cannot have changed, and
-// the round through the parent's update region costs far more than the
-// paint. Any other label lets its parent repaint under it first. A hidden
-// label is painted when it is shown.
+// After a change of text, font or enabled state, whatever the style: the
+// parent is told to repaint under the label, so that it sees the change as
+// it always has. A hidden label is painted when it is shown.
 void ShowChange(HWND window) {
-    if (!IsWindowVisible(window)) {
-        return;
+    if (IsWindowVisible(window)) {
+        InvalidateInParent(window);
     }
-    RECT client;
-    GetClientRect(window, &client);
-    if (CoversWhatItDraws(StyleOf(window), ToPixelRect(client))) {
-        if (HDC dc = GetDC(window)) {
-            PaintLabel(window, dc);
-            ReleaseDC(window, dc);
-            return;
-        }
-    }
-    InvalidateInParent(window);
 }
 
 LRESULT OnCreate(HWND window, LPARAM lParam) {
@@ -145,8 +131,8 @@ LRESULT OnPaint(HWND window, WPARAM given) {
 }
 
 LRESULT OnSetFont(HWND window, WPARAM font, LPARAM redraw) {
-    if ((StyleOf(window) & GTS_SHAREDFONT) == 0 &&
-        ReadLongs(window).font != reinterpret_cast<HFONT>(font)) {
+    // The same font again repaints too: the parent is told of every change.
+    if ((StyleOf(window) & GTS_SHAREDFONT) == 0) {
         SetWindowLongPtrA(window, GTWL_FONT, static_cast<LONG_PTR>(font));
         ShowChange(window);
     }

@@ -166,16 +166,35 @@ TEST_F(PanelTest, KeysPostScrollMessages) {
     SetKeyboardState(keys);
 }
 
-TEST_F(PanelTest, AutomaticScrollingRunsBackAndForth) {
-    // One pixel taller than the window: the extent is that pixel and the
-    // height of a horizontal bar. The picture is narrower, so no bar shows.
-    const int height = 40;
-    HWND panel = MakePanel(QBS_AUTOSCROLL, 100, height, CoordinatePicture(60, height + 1));
+// A picture one pixel taller than the panel: the vertical extent is that
+// pixel and the height of a horizontal bar. The picture is narrower, so no
+// bar shows; the position runs down to the extent, stays there once while
+// turning, back to 0, stays once while turning, and down again.
+struct AutoScrollCase {
+    const char* name;
+    int width;
+    int height;
+    // 0: the red block (24 x 25), found at creation by the panel's id; it
+    // shows no coordinates, so only the direction is followed.
+    int pictureWidth;
+};
+
+class AutoScrollTest : public PanelTest, public testing::WithParamInterface<AutoScrollCase> {};
+
+TEST_P(AutoScrollTest, RunsBackAndForth) {
+    const AutoScrollCase& c = GetParam();
+    const DWORD style = WS_VISIBLE | QBS_PICTURE | QBS_AUTOSCROLL;
+    const bool found = c.pictureWidth == 0;
+    HWND panel = Make("", style, found ? kRedBlockId : kNoPictureId, c.width, c.height);
+    if (!found) {
+        SendMessageA(panel, QBM_SETBITMAP,
+                     reinterpret_cast<WPARAM>(CoordinatePicture(c.pictureWidth, c.height + 1)), 0);
+    }
     const int extent = 1 + barHeight_;
     EXPECT_EQ(RangeMax(panel, SB_VERT), 0);
-    EXPECT_EQ(TopLeft(panel).y, 0);
-    // Down to the extent, once more at the extent (turning), back to 0,
-    // once more at 0 (turning), and down again.
+    if (!found) {
+        EXPECT_EQ(TopLeft(panel).y, 0);
+    }
     std::vector<int> positions;
     std::vector<bool> upward;
     for (int p = 1; p <= extent; ++p) {
@@ -190,10 +209,19 @@ TEST_F(PanelTest, AutomaticScrollingRunsBackAndForth) {
     upward.insert(upward.end(), {false, false});
     for (std::size_t tick = 0; tick < positions.size(); ++tick) {
         SendMessageA(panel, WM_TIMER, QB_AUTOSCROLL_TIMER, 0);
-        EXPECT_EQ(TopLeft(panel).y, positions[tick]) << "tick " << tick;
+        if (!found) {
+            EXPECT_EQ(TopLeft(panel).y, positions[tick]) << "tick " << tick;
+        }
         EXPECT_EQ((State(panel) & QBSTATE_SCROLLUP) != 0, upward[tick]) << "tick " << tick;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Panels, AutoScrollTest,
+                         testing::Values(AutoScrollCase{"PictureGiven", 100, 40, 60},
+                                         AutoScrollCase{"PictureFoundAtCreation", 40, 24, 0}),
+                         [](const testing::TestParamInfo<AutoScrollCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(PanelTest, AutomaticScrollingStartsTimerOne) {
     HWND panel = MakePanel(QBS_AUTOSCROLL, 100, 40, CoordinatePicture(60, 20));

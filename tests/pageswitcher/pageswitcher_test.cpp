@@ -27,9 +27,48 @@ using Notes = std::vector<Note>;
 
 std::vector<std::pair<WPARAM, LPARAM>> g_commands;
 
-INT_PTR CALLBACK HostProcedure(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
+// What the dialog was told, in order: the switcher's notifications
+// (code, lParam) and WM_SETREDRAW (kRedraw, flag).
+constexpr int kRedraw = -1;
+Notes g_steps;
+
+// What the dialog does when a page is removed, after it noted what the
+// switcher answers then.
+enum class OnRemoved { kReads, kDestroys, kRemovesAgain };
+OnRemoved g_onRemoved = OnRemoved::kReads;
+struct Seen {
+    LRESULT count = 0;
+    LRESULT current = 0;
+    std::string name;
+};
+Seen g_seen;
+LPARAM g_removedAgain = 0; // the page kRemovesAgain removes
+
+void PageRemoved(HWND switcher) {
+    char name[20] = "";
+    g_seen.count = SendMessageA(switcher, GSM_GETPAGECOUNT, 0, 0);
+    g_seen.current =
+        SendMessageA(switcher, GSM_GETCURPAGE, sizeof name, reinterpret_cast<LPARAM>(name));
+    g_seen.name = name;
+    if (g_onRemoved == OnRemoved::kDestroys) {
+        DestroyWindow(switcher);
+    } else if (g_onRemoved == OnRemoved::kRemovesAgain) {
+        SendMessageA(switcher, GSM_REMOVEPAGE, 0, g_removedAgain);
+    }
+}
+
+INT_PTR CALLBACK HostProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETREDRAW) {
+        g_steps.emplace_back(kRedraw, wParam);
+    }
     if (message == WM_COMMAND) {
         g_commands.emplace_back(wParam, lParam);
+    }
+    if (message == WM_COMMAND && LOWORD(wParam) == kSwitcherId) {
+        g_steps.emplace_back(HIWORD(wParam), lParam);
+        if (HIWORD(wParam) == GSN_PAGEREMOVED) {
+            PageRemoved(GetDlgItem(dialog, kSwitcherId));
+        }
     }
     return message == WM_INITDIALOG;
 }
@@ -64,6 +103,9 @@ class PageSwitcherTest : public quorl_test::ControlTest {
 protected:
     PageSwitcherTest() {
         g_commands.clear();
+        g_steps.clear();
+        g_onRemoved = OnRemoved::kReads;
+        g_seen = {};
         dialog_ =
             CreateDialogParamA(GetModuleHandleA(nullptr), "HOST", parent_.hwnd(), HostProcedure, 0);
         procedure_ = GetWindowLongPtrA(dialog_, GWLP_WNDPROC);
@@ -250,12 +292,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Selection{reinterpret_cast<LPARAM>("FEHLT"), 0, {}},
                     Selection{reinterpret_cast<LPARAM>("ADRESSE"), 0, {}}, Selection{-1, 0, {}}));
 
-// A switch repaints the page with its controls, the frame and the two tabs
-// that changed, also in a dialog that clips its children; the other tabs
-// look as they did and are left alone.
+// A switch invalidates the switcher's whole area in the dialog, with erase,
+// and repaints the page with its controls and every tab, also in a dialog
+// that clips its children.
 class PageSwitcherRepaint : public PageSwitcherTest, public testing::WithParamInterface<bool> {};
 
-TEST_P(PageSwitcherRepaint, TheSwitchedPartsAndNothingElse) {
+TEST_P(PageSwitcherRepaint, TheWholeArea) {
     if (GetParam()) {
         SetWindowLongA(dialog_, GWL_STYLE, GetWindowLongA(dialog_, GWL_STYLE) | WS_CLIPCHILDREN);
     }
@@ -267,12 +309,18 @@ TEST_P(PageSwitcherRepaint, TheSwitchedPartsAndNothingElse) {
         HWND window;
         bool repainted;
     } parts[] = {{"switcher", s, true},        {"old tab", Tab(s, 0), true},
-                 {"new tab", Tab(s, 1), true}, {"other tab", Tab(s, 2), false},
+                 {"new tab", Tab(s, 1), true}, {"other tab", Tab(s, 2), true},
                  {"edit", Control(201), true}, {"check box", Control(202), true}};
     for (const auto& p : parts) {
         RECT dirty;
         EXPECT_EQ(GetUpdateRect(p.window, &dirty, FALSE) != FALSE, p.repainted) << p.what;
     }
+    HRGN pending = CreateRectRgn(0, 0, 0, 0);
+    HRGN area = CreateRectRgn(0, 0, 300, 200);
+    EXPECT_EQ(GetUpdateRgn(dialog_, pending, FALSE), SIMPLEREGION);
+    EXPECT_TRUE(EqualRgn(pending, area));
+    DeleteObject(pending);
+    DeleteObject(area);
     UpdateWindow(dialog_);
     EXPECT_EQ(ClientPixel(Control(201), 1, 1), kWhite); // the edit's face, painted
 }
@@ -293,11 +341,14 @@ TEST_F(PageSwitcherTest, AClickOnATabShowsItsPage) {
     EXPECT_EQ(SendMessageA(third, BM_GETCHECK, 0, 0), 1);
 }
 
+// The removed page's controls go first, then the dialog hears of it while
+// the switcher still counts the page and shows what it showed; only then
+// are drawing held, the tab destroyed and the tables moved down.
 struct Removal {
     int shown;
     int removed;
     const char* shownAfter;
-    Notes notes;
+    Notes steps;
 };
 
 class PageSwitcherRemoval : public PageSwitcherTest, public testing::WithParamInterface<Removal> {};
@@ -306,10 +357,15 @@ TEST_P(PageSwitcherRemoval, TheShownPageStaysOrPageZeroFollows) {
     const Removal& r = GetParam();
     HWND s = Switcher("ADRESSE+KONTO+NOTIZ");
     SendMessageA(s, GSM_SELECTPAGE, 0, r.shown);
+    const std::string shownBefore = CurrentName(s);
     HWND removedTab = Tab(s, r.removed);
     g_commands.clear();
+    g_steps.clear();
     SendMessageA(s, GSM_REMOVEPAGE, 0, r.removed);
-    EXPECT_EQ(Notifications(), r.notes);
+    EXPECT_EQ(g_steps, r.steps);
+    EXPECT_EQ(g_seen.count, 3);
+    EXPECT_EQ(g_seen.current, r.shown);
+    EXPECT_EQ(g_seen.name, shownBefore);
     EXPECT_EQ(Count(s), 2);
     EXPECT_EQ(CurrentName(s), r.shownAfter);
     const int removedId = 101 + 100 * r.removed;
@@ -327,12 +383,39 @@ TEST_P(PageSwitcherRemoval, TheShownPageStaysOrPageZeroFollows) {
     EXPECT_EQ(visible, 1);
 }
 
+constexpr Note kRemoved2 = {GSN_PAGEREMOVED, 2};
+constexpr Note kHeld = {kRedraw, FALSE};
+constexpr Note kResumed = {kRedraw, TRUE};
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, PageSwitcherRemoval,
-    testing::Values(Removal{0, 2, "ADRESSE", {{GSN_PAGEREMOVED, 2}}},
-                    Removal{2, 0, "NOTIZ", {{GSN_PAGEREMOVED, 2}}},
-                    Removal{1, 1, "ADRESSE", {{GSN_PAGEREMOVED, 2}, {GSN_PAGECHANGED, 0}}},
-                    Removal{0, 0, "KONTO", {{GSN_PAGEREMOVED, 2}, {GSN_PAGECHANGED, 0}}}));
+    testing::Values(Removal{0, 2, "ADRESSE", {kRemoved2, kHeld, kResumed}},
+                    Removal{2, 0, "NOTIZ", {kRemoved2, kHeld, kResumed}},
+                    Removal{1, 1, "ADRESSE", {kRemoved2, kHeld, {GSN_PAGECHANGED, 0}, kResumed}},
+                    Removal{2, 2, "ADRESSE", {kRemoved2, kHeld, {GSN_PAGECHANGED, 0}, kResumed}},
+                    Removal{0, 0, "KONTO", {kRemoved2, kHeld, {GSN_PAGECHANGED, 0}, kResumed}}));
+
+// A dialog that destroys the switcher when told of a removal ends it there;
+// one that removes the same page again changes nothing more.
+TEST_F(PageSwitcherTest, ADialogThatActsOnARemoval) {
+    HWND s = Switcher("ADRESSE+KONTO+NOTIZ");
+    g_onRemoved = OnRemoved::kDestroys;
+    g_steps.clear();
+    SendMessageA(s, GSM_REMOVEPAGE, 0, 1);
+    EXPECT_FALSE(IsWindow(s));
+    EXPECT_EQ(g_steps, (Notes{kRemoved2}));
+    EXPECT_EQ(Control(201), nullptr);
+    EXPECT_NE(Control(101), nullptr); // the dialog's, as ever
+
+    s = Switcher("ADRESSE+KONTO+NOTIZ");
+    g_onRemoved = OnRemoved::kRemovesAgain;
+    g_removedAgain = 1;
+    g_steps.clear();
+    SendMessageA(s, GSM_REMOVEPAGE, 0, 1);
+    EXPECT_EQ(g_steps, (Notes{kRemoved2, kHeld, kResumed}));
+    EXPECT_EQ(Count(s), 2);
+    EXPECT_EQ(CurrentName(s), "ADRESSE");
+}
 
 // In a hidden dialog, which removal must not make visible.
 TEST_F(PageSwitcherTest, RemovingDownToOnePageAndToNone) {

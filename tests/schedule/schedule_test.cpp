@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -61,6 +62,52 @@ void ListenForBeeps() {
     }
 }
 
+// In a recorded sequence: the whole client area waits for a repaint. It
+// stands where the parent first finds the control invalid (at a
+// notification, or at the end).
+constexpr int kRepaint = -1;
+
+HWND g_watched = nullptr;
+WNDPROC g_parentProcedure = nullptr;
+Codes g_sequence;
+int g_dayChangeDepth = 0;        // GSHN_DAYCHANGED handlers running
+int g_deepestDayChange = 0;      // the most of them at once
+bool g_readsOnDayChange = false; // the parent answers GSHN_DAYCHANGED with GSHM_GETDATE
+DateRec g_readOnDayChange{};
+
+bool WholeClientPending(HWND control) {
+    RECT pending{};
+    RECT client{};
+    GetClientRect(control, &client);
+    return GetUpdateRect(control, &pending, FALSE) && pending.left == 0 && pending.top == 0 &&
+           pending.right == client.right && pending.bottom == client.bottom;
+}
+
+void NoteRepaint() {
+    const bool noted =
+        std::find(g_sequence.begin(), g_sequence.end(), kRepaint) != g_sequence.end();
+    if (!noted && WholeClientPending(g_watched)) {
+        g_sequence.push_back(kRepaint);
+    }
+}
+
+// The test parent's procedure, wrapped: it records the sequence and, when
+// asked, reads the date as an application does on a day change.
+LRESULT CALLBACK SequenceParent(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && reinterpret_cast<HWND>(lParam) == g_watched) {
+        NoteRepaint();
+        g_sequence.push_back(HIWORD(wParam));
+        if (HIWORD(wParam) == GSHN_DAYCHANGED && g_readsOnDayChange && g_dayChangeDepth < 3) {
+            ++g_dayChangeDepth;
+            g_deepestDayChange = std::max(g_deepestDayChange, g_dayChangeDepth);
+            g_readOnDayChange = DateRec{2000, 1, 1};
+            SendMessageA(g_watched, GSHM_GETDATE, 0, reinterpret_cast<LPARAM>(&g_readOnDayChange));
+            --g_dayChangeDepth;
+        }
+    }
+    return CallWindowProcA(g_parentProcedure, window, message, wParam, lParam);
+}
+
 DateRec D(int day, int month, int year) {
     return DateRec{static_cast<short>(year), static_cast<signed char>(day),
                    static_cast<signed char>(month)};
@@ -71,8 +118,14 @@ protected:
     Schedule() : ControlTest({WM_COMMAND, WM_NEXTDLGCTL}) {}
     void SetUp() override {
         ListenForBeeps();
+        g_watched = nullptr;
+        g_sequence.clear();
         WriteProfileStringA(QUORL_PROFILE_SECTION, QUORL_PROFILE_HOLIDAYS, nullptr);
         control_ = Create(0, 300, 260);
+        g_parentProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+            parent_.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SequenceParent)));
+        g_readsOnDayChange = false;
+        g_deepestDayChange = 0;
     }
     HWND Create(DWORD style, int width, int height) {
         return Make(GSHED_CLASS, ",Datum", style, {0, 0, width, height}, kId);
@@ -88,6 +141,17 @@ protected:
         parent_.clear();
         return codes;
     }
+    // Notifications and the repaint the control asked for, in order; then
+    // the control paints, so that the next sequence starts from a valid one.
+    Codes Sequence() {
+        g_watched = control_;
+        NoteRepaint();
+        Codes sequence = g_sequence;
+        g_sequence.clear();
+        parent_.clear();
+        UpdateWindow(control_);
+        return sequence;
+    }
     LRESULT SetDate(DateRec date) {
         return SendMessageA(control_, GSHM_SETDATE, 0, reinterpret_cast<LPARAM>(&date));
     }
@@ -95,6 +159,8 @@ protected:
         SetDate(date);
         PumpMessages();
         parent_.clear();
+        g_watched = control_;
+        g_sequence.clear();
     }
     std::string Text() {
         char text[32] = "";
@@ -183,7 +249,7 @@ class SetDate : public Schedule, public testing::WithParamInterface<SetDateCase>
 TEST_P(SetDate, TakesValidDatesAndNotifies) {
     Start(D(15, 12, 1995));
     EXPECT_EQ(Schedule::SetDate(GetParam().date), GetParam().result);
-    EXPECT_EQ(Notifications(), GetParam().codes);
+    EXPECT_EQ(Sequence(), GetParam().codes);
     EXPECT_EQ(Text(), GetParam().text);
     DateRec read = D(1, 1, 2000);
     EXPECT_EQ(SendMessageA(control_, GSHM_GETDATE, 0, reinterpret_cast<LPARAM>(&read)), 1);
@@ -192,15 +258,35 @@ TEST_P(SetDate, TakesValidDatesAndNotifies) {
     EXPECT_EQ(SendMessageA(MonthBox(), CB_GETCURSEL, 0, 0), read.month - 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dates, SetDate,
-                         testing::Values(SetDateCase{D(15, 12, 1995), 1, {5}, "15.12.1995"},
-                                         SetDateCase{D(20, 12, 1995), 1, {5, 5}, "20.12.1995"},
-                                         SetDateCase{D(31, 1, 1996), 1, {6, 5}, "31. 1.1996"},
-                                         SetDateCase{D(31, 12, 2099), 1, {6, 5}, "31.12.2099"},
-                                         SetDateCase{D(1, 1, 1920), 1, {6, 5}, " 1. 1.1920"},
-                                         SetDateCase{D(29, 2, 1995), 0, {}, "15.12.1995"},
-                                         SetDateCase{D(31, 12, 1919), 0, {}, "15.12.1995"},
-                                         SetDateCase{D(1, 1, 2100), 0, {}, "15.12.1995"}));
+INSTANTIATE_TEST_SUITE_P(
+    Dates, SetDate,
+    testing::Values(SetDateCase{D(15, 12, 1995), 1, {kRepaint, 5}, "15.12.1995"},
+                    SetDateCase{D(20, 12, 1995), 1, {5, kRepaint, 5}, "20.12.1995"},
+                    SetDateCase{D(31, 1, 1996), 1, {6, kRepaint, 5}, "31. 1.1996"},
+                    SetDateCase{D(31, 12, 2099), 1, {6, kRepaint, 5}, "31.12.2099"},
+                    SetDateCase{D(1, 1, 1920), 1, {6, kRepaint, 5}, " 1. 1.1920"},
+                    SetDateCase{D(29, 2, 1995), 0, {}, "15.12.1995"},
+                    SetDateCase{D(31, 12, 1919), 0, {}, "15.12.1995"},
+                    SetDateCase{D(1, 1, 2100), 0, {}, "15.12.1995"}));
+
+// A parent that reads the date on a day change gets it, and no second day
+// change from the reading; a reading at any other time still reports one.
+TEST_F(Schedule, ReadingTheDateOnADayChangeDoesNotRepeat) {
+    Start(D(15, 12, 1995));
+    g_readsOnDayChange = true;
+    EXPECT_EQ(SetDate(D(20, 12, 1995)), 1);
+    EXPECT_EQ(g_deepestDayChange, 1);
+    EXPECT_EQ(g_readOnDayChange.day, 20);
+    EXPECT_EQ(Sequence(), (Codes{5, kRepaint, 5}));
+    KeyDown(control_, VK_RIGHT);
+    EXPECT_EQ(g_deepestDayChange, 1);
+    EXPECT_EQ(g_readOnDayChange.day, 21);
+    EXPECT_EQ(Sequence(), (Codes{5, kRepaint}));
+    g_readsOnDayChange = false;
+    DateRec read = D(1, 1, 2000);
+    EXPECT_EQ(SendMessageA(control_, GSHM_GETDATE, 0, reinterpret_cast<LPARAM>(&read)), 1);
+    EXPECT_EQ(Sequence(), Codes{5});
+}
 
 struct KeyCase {
     DateRec start;
@@ -217,27 +303,32 @@ TEST_P(Keys, MoveTheDateWithinTheYears) {
     g_beeps = 0;
     KeyDown(control_, GetParam().key);
     EXPECT_EQ(Text(), GetParam().text);
-    EXPECT_EQ(Notifications(), GetParam().codes);
+    EXPECT_EQ(Sequence(), GetParam().codes);
     EXPECT_EQ(g_beeps, GetParam().beeps);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Keys,
-                         testing::Values(KeyCase{D(15, 12, 2019), VK_PRIOR, "15. 1.2020", {6}},
-                                         KeyCase{D(15, 12, 2099), VK_PRIOR, "15.12.2099", {6}, 1},
-                                         KeyCase{D(31, 1, 1996), VK_PRIOR, "31. 2.1996", {6}},
-                                         KeyCase{D(15, 3, 1996), VK_NEXT, "15. 2.1996", {6}},
-                                         KeyCase{D(15, 1, 1920), VK_NEXT, "15. 1.1920", {6}, 1},
-                                         KeyCase{D(1, 6, 2020), VK_HOME, " 1. 6.2021", {6}},
-                                         KeyCase{D(1, 6, 2099), VK_HOME, " 1. 6.2099", {}, 1},
-                                         KeyCase{D(1, 6, 1921), VK_END, " 1. 6.1920", {6}},
-                                         KeyCase{D(1, 6, 1920), VK_END, " 1. 6.1920", {}, 1},
-                                         KeyCase{D(31, 3, 1996), VK_RIGHT, " 1. 4.1996", {6}},
-                                         KeyCase{D(30, 3, 1996), VK_RIGHT, "31. 3.1996", {5}},
-                                         KeyCase{D(1, 3, 1996), VK_LEFT, "29. 2.1996", {6}},
-                                         KeyCase{D(15, 3, 1996), VK_UP, " 8. 3.1996", {5}},
-                                         KeyCase{D(28, 3, 1996), VK_DOWN, " 4. 4.1996", {6}},
-                                         KeyCase{D(15, 3, 1996), VK_SPACE, "15. 3.1996", {7}},
-                                         KeyCase{D(15, 3, 1996), 'Q', "15. 3.1996", {}}));
+// After every key but the space bar (and keys the control does not use)
+// the whole client area waits for a repaint, also where nothing changed.
+INSTANTIATE_TEST_SUITE_P(
+    Table, Keys,
+    testing::Values(KeyCase{D(15, 12, 2019), VK_PRIOR, "15. 1.2020", {6, kRepaint}},
+                    KeyCase{D(15, 12, 2099), VK_PRIOR, "15.12.2099", {6, kRepaint}, 1},
+                    KeyCase{D(31, 1, 1996), VK_PRIOR, "31. 2.1996", {6, kRepaint}},
+                    KeyCase{D(15, 3, 1996), VK_NEXT, "15. 2.1996", {6, kRepaint}},
+                    KeyCase{D(15, 1, 1920), VK_NEXT, "15. 1.1920", {6, kRepaint}, 1},
+                    KeyCase{D(1, 6, 2020), VK_HOME, " 1. 6.2021", {6, kRepaint}},
+                    KeyCase{D(1, 6, 2099), VK_HOME, " 1. 6.2099", {kRepaint}, 1},
+                    KeyCase{D(1, 6, 1921), VK_END, " 1. 6.1920", {6, kRepaint}},
+                    KeyCase{D(1, 6, 1920), VK_END, " 1. 6.1920", {kRepaint}, 1},
+                    KeyCase{D(31, 3, 1996), VK_RIGHT, " 1. 4.1996", {6, kRepaint}},
+                    KeyCase{D(30, 3, 1996), VK_RIGHT, "31. 3.1996", {5, kRepaint}},
+                    KeyCase{D(1, 3, 1996), VK_LEFT, "29. 2.1996", {6, kRepaint}},
+                    KeyCase{D(15, 3, 1996), VK_UP, " 8. 3.1996", {5, kRepaint}},
+                    KeyCase{D(28, 3, 1996), VK_DOWN, " 4. 4.1996", {6, kRepaint}},
+                    KeyCase{D(15, 3, 1996), 'J', "15. 3.1996", {kRepaint}},
+                    KeyCase{D(15, 3, 1996), 'M', "15. 3.1996", {kRepaint}},
+                    KeyCase{D(15, 3, 1996), VK_SPACE, "15. 3.1996", {7}},
+                    KeyCase{D(15, 3, 1996), 'Q', "15. 3.1996", {}}));
 
 TEST_F(Schedule, LetterKeysGoToTodayAndToTheBoxes) {
     Start(D(15, 3, 1996));
@@ -326,28 +417,32 @@ struct MouseCase {
     int cell;
     const char* text;
     Codes codes;
+    bool focused = false; // the control has the focus already
 };
 
 class Mouse : public Schedule, public testing::WithParamInterface<MouseCase> {};
 
 TEST_P(Mouse, PicksTheDayUnderThePointer) {
     Start(D(15, 12, 1995)); // cell 0 is 27 November
-    UpdateWindow(control_);
-    SetFocus(parent_.hwnd());
-    parent_.clear();
+    SetFocus(GetParam().focused ? control_ : parent_.hwnd());
+    Sequence();
     SendMessageA(control_, GetParam().message, 0, PointIn(GetParam().cell));
     EXPECT_EQ(Text(), GetParam().text);
     EXPECT_EQ(GetFocus(), control_);
     Codes expected = GetParam().codes;
-    expected.push_back(GSHN_SETFOCUS); // the press takes the focus last
-    EXPECT_EQ(Notifications(), expected);
+    if (!GetParam().focused) {
+        expected.push_back(GSHN_SETFOCUS); // the press takes the focus last
+    }
+    EXPECT_EQ(Sequence(), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Presses, Mouse,
-                         testing::Values(MouseCase{WM_LBUTTONDOWN, 7, " 4.12.1995", {5}},
-                                         MouseCase{WM_LBUTTONDOWN, 41, " 7. 1.1996", {6}},
-                                         MouseCase{WM_LBUTTONDBLCLK, 18, "15.12.1995", {7}},
-                                         MouseCase{WM_LBUTTONDBLCLK, 2, "29.11.1995", {6}}));
+INSTANTIATE_TEST_SUITE_P(
+    Presses, Mouse,
+    testing::Values(MouseCase{WM_LBUTTONDOWN, 7, " 4.12.1995", {5, kRepaint}},
+                    MouseCase{WM_LBUTTONDOWN, 41, " 7. 1.1996", {6, kRepaint}},
+                    MouseCase{WM_LBUTTONDOWN, 18, "15.12.1995", {kRepaint}, true},
+                    MouseCase{WM_LBUTTONDBLCLK, 18, "15.12.1995", {7, kRepaint}},
+                    MouseCase{WM_LBUTTONDBLCLK, 2, "29.11.1995", {6, kRepaint}}));
 
 TEST_F(Schedule, PressesBeforePaintingOrOnTinyControlsAreIgnored) {
     HWND hidden = parent_.child(GSHED_CLASS, "", 0, 0, 0, 300, 260, kId);

@@ -120,6 +120,12 @@ TEST_F(AutoInfoTest, CommandAndFocusHelpOnlyOnChange) {
         {WM_COMMAND, MAKEWPARAM(301, EN_CHANGE), "x", "Name eingeben"},
         {focus, IDOK, "", "Fertig"},
         {focus, IDOK, "x", "x"},
+        {WM_MENUSELECT, MAKEWPARAM(201, 0), "x", "Datei laden"}, // an item: remembered still
+        {focus, IDOK, "x", "x"},
+        {WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), "x", ""}, // the menu closes: forgotten
+        {focus, IDOK, "x", "Fertig"},
+        {WM_MENUSELECT, MAKEWPARAM(0, MF_POPUP), "x", ""}, // a popup: forgotten
+        {focus, IDOK, "x", "Fertig"},
         {WM_COMMAND, 999, "x", ""},
     };
     for (const auto& c : cases) {
