@@ -6,6 +6,7 @@
 #include "core/accessible.h"
 #include "core/library.h"
 #include "core/paint_dc.h"
+#include "core/helpers.h"
 #include "core/rect_convert.h"
 
 namespace quorl::pageswitcher {
@@ -57,12 +58,15 @@ int ResolvePage(const ControlBlock& block, LPARAM argument) {
 
 // Holds the dialog's drawing while a page switches, so that nothing shows
 // half-switched and the switch costs one repaint. A hidden dialog is left
-// alone: turning its drawing back on would make it visible.
+// alone: turning its drawing back on would make it visible. Turning drawing
+// off validates the whole dialog, so what is due (a tab that just lost the
+// focus and has its mark to erase) is painted first rather than lost.
 class RedrawPause {
 public:
     RedrawPause(HWND parent, bool wanted)
         : parent_(wanted && IsWindowVisible(parent) ? parent : nullptr) {
         if (parent_ != nullptr) {
+            UpdateWindow(parent_);
             SendMessageA(parent_, WM_SETREDRAW, FALSE, 0);
         }
     }
@@ -100,8 +104,11 @@ void RepaintArea(HWND window, const ControlBlock& block) {
 
 // After a switch from page `before` to page `after` the area is repainted
 // but for the other tabs, which look as they did: the two tabs, their
-// junctions, the frame and every control of the page are drawn anew.
-void RepaintSwitch(HWND window, const ControlBlock& block, int before, int after) {
+// junctions, the frame and every control of the page are drawn anew. A tab
+// that gained or lost the focus while drawing was held (hiding the focused
+// control moves the focus) drew or erased its mark unseen: it is drawn too.
+void RepaintSwitch(HWND window, const ControlBlock& block, int before, int after,
+                   HWND focusBefore) {
     HRGN area = CreateRectRgnIndirect(&block.frame);
     if (area == nullptr) {
         RepaintArea(window, block);
@@ -109,7 +116,8 @@ void RepaintSwitch(HWND window, const ControlBlock& block, int before, int after
     }
     const PixelRect frame = ToPixelRect(block.frame);
     for (int k = 0; k < block.pageCount; ++k) {
-        if (k == before || k == after) {
+        if (k == before || k == after || block.tabs[k] == focusBefore ||
+            block.tabs[k] == GetFocus()) {
             continue;
         }
         const RECT tab = ToRect(TabRect(frame, k, block.pageCount));
@@ -130,6 +138,7 @@ void SelectPage(HWND window, ControlBlock& block, int index) {
     if (index < 0 || index >= block.pageCount || index == old) {
         return;
     }
+    const HWND focusBefore = GetFocus();
     RedrawPause pause(ParentOf(window), old >= 0);
     if (old >= 0) {
         ShowPage(block, old, false);
@@ -142,7 +151,7 @@ void SelectPage(HWND window, ControlBlock& block, int index) {
     }
     pause.Resume();
     Notify(window, GSN_PAGECHANGED, index);
-    RepaintSwitch(window, block, old, index);
+    RepaintSwitch(window, block, old, index, focusBefore);
 }
 
 // The first tab opens the tabs' radio group; alone it stays hidden and
@@ -429,9 +438,26 @@ void OnRemovePage(HWND window, ControlBlock* block, LPARAM argument) {
     }
 }
 
+bool HoldsFocus(const ControlBlock& block, int index) {
+    HWND focus = GetFocus();
+    return index >= 0 && focus != nullptr &&
+           (focus == block.tabs[index] || PageHolds(block, index, focus));
+}
+
+// A page chosen by the program while the focus is on the current page or
+// its tab: the focus moves to the new page's tab, where a click on that tab
+// or an arrow key would have left it, and never stays on a hidden control
+// or on a tab that is no longer current.
 void OnSelectPage(HWND window, ControlBlock* block, LPARAM argument) {
-    if (block != nullptr) {
-        SelectPage(window, *block, ResolvePage(*block, argument));
+    if (block == nullptr) {
+        return;
+    }
+    const int old = block->currentPage;
+    const bool focusFollows = HoldsFocus(*block, old);
+    SelectPage(window, *block, ResolvePage(*block, argument));
+    const int now = block->currentPage;
+    if (focusFollows && now != old && now >= 0 && now < block->pageCount) {
+        FocusAsDialogItem(block->tabs[now]);
     }
 }
 
