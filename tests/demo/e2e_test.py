@@ -14,7 +14,6 @@ import signal
 import struct
 import subprocess
 import sys
-import tempfile
 import time
 import unittest
 
@@ -160,17 +159,27 @@ class Session:
         self.moving = [self.controls[IDC_PICTURE_AUTO], self.clock]
 
     def start_display(self):
+        """Xvfb on the first free number; the lock file names the server
+        that got the number, so a race with another test is noticed."""
         for number in free_display():
             xvfb = self.spawn(["Xvfb", f":{number}", "-screen", "0", SCREEN, "-nolisten", "tcp"],
                               dict(os.environ))
             deadline = time.time() + 5
             while time.time() < deadline and xvfb.poll() is None:
-                if os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                if os.path.exists(f"/tmp/.X11-unix/X{number}") and self.locked_by(number, xvfb):
                     self.display = number
                     return
                 time.sleep(0.05)
             self.end(xvfb)
         raise RuntimeError("no free display")
+
+    @staticmethod
+    def locked_by(number, process):
+        try:
+            with open(f"/tmp/.X{number}-lock") as lock:
+                return int(lock.read().strip() or 0) == process.pid
+        except (OSError, ValueError):
+            return False
 
     def spawn(self, command, env, cwd=None):
         process = subprocess.Popen(command, env=env, cwd=cwd, stdin=subprocess.DEVNULL,
@@ -441,7 +450,17 @@ class EndToEnd(unittest.TestCase):
         self.assertNotEqual(area(s.screen("month"), day_line), after_day)
 
 
+def terminated(*_):
+    """Ended from outside (a timeout): every process the session started
+    is stopped all the same."""
+    if EndToEnd.session is not None:
+        EndToEnd.session.stop()
+    print("e2e: terminated", file=sys.stderr)
+    os._exit(1)
+
+
 if __name__ == "__main__":
+    signal.signal(signal.SIGTERM, terminated)
     started = time.time()
     outcome = unittest.main(argv=[sys.argv[0], "-v"], exit=False)
     print(f"e2e: {time.time() - started:.1f} s")
