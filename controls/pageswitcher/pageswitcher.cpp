@@ -4,9 +4,9 @@
 
 #include "controls/pageswitcher/pageswitcher_data.h"
 #include "core/accessible.h"
+#include "core/helpers.h"
 #include "core/library.h"
 #include "core/paint_dc.h"
-#include "core/helpers.h"
 #include "core/rect_convert.h"
 
 namespace quorl::pageswitcher {
