@@ -28,6 +28,15 @@ bool HitTestClient(HWND window, LPARAM point) {
     return PtInRect(&client, p) != FALSE;
 }
 
+void FocusAsDialogItem(HWND control) {
+    if (HWND parent = GetParent(control)) {
+        SendMessageA(parent, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    }
+    if (GetFocus() != control) {
+        SetFocus(control);
+    }
+}
+
 void DrawDottedRect(HDC dc, int left, int top, int right, int bottom) {
     for (int x = left + 1; x <= right; x += 2) {
         SetPixel(dc, x, top, kDotColour);

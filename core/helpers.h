@@ -19,6 +19,12 @@ bool ChangeStateBits(HWND window, LONG mask, BOOL set);
 // (seen while the mouse is captured) are outside.
 bool HitTestClient(HWND window, LPARAM point);
 
+// Moves the focus to a control as the dialog manager moves it for Tab
+// (WM_NEXTDLGCTL to the parent), so that the default push button follows
+// the focus whichever way it came; a parent that is no dialog leaves the
+// focus where it was, and the control then takes it itself.
+void FocusAsDialogItem(HWND control);
+
 // The focus mark: black dots on every other pixel of the four sides,
 // right and bottom inclusive, no corner dots. The dots are set, not
 // inverted: repaint the area to remove them.

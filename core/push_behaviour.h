@@ -1,5 +1,5 @@
 // The behaviour the two graphic button classes share, written once: the
-// state word, the press by mouse or space bar with capture and tracking,
+// state word, the press by mouse, space bar or BM_CLICK with capture and tracking,
 // the click that tells the parent, focus changes announced with
 // BWM_FOCUSNOTIFY, caption, font and field name. A class specialises it
 // through a few hooks and hands every message it does not answer itself
@@ -182,6 +182,8 @@ public:
         case BM_SETSTATE:
             ChangeState(window, record, QSTATE_PUSHED, wParam != 0);
             return 0;
+        case BM_CLICK:
+            return OnClickMessage(window, record);
         default:
             if (IsRegisteredMessage(g_library.msgGetFieldName, message)) {
                 return OnGetFieldName(window, record, message, wParam, lParam);
@@ -258,7 +260,7 @@ private:
             return 0;
         }
         if (GetFocus() != window) {
-            SetFocus(window);
+            FocusAsDialogItem(window);
         }
         ChangeState(window, record, QSTATE_TRACKING, true);
         SetCapture(window);
@@ -276,6 +278,18 @@ private:
         }
         Click(window, record, ClickSource::Mouse);
         return 0;
+    }
+
+    // A mnemonic of the dialog manager, or a program pressing the control:
+    // one click of the mouse in the client area, which a disabled control
+    // never receives.
+    LRESULT OnClickMessage(HWND window, Record* record) const {
+        if (HasState(window, QSTATE_DISABLED) || !IsWindowEnabled(window)) {
+            return 0;
+        }
+        constexpr LPARAM kInside = MAKELPARAM(0, 0);
+        OnLButtonDown(window, record, kInside);
+        return OnLButtonUp(window, record);
     }
 
     // Never beyond the buffer: size 1 gets just the terminator, 0 or a

@@ -9,6 +9,8 @@ packages=(
     wine wine64 wine32:i386
     googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format-14
+    # the end-to-end test: a display, a window manager, input and screenshots
+    xvfb openbox xdotool imagemagick
 )
 
 missing=()

@@ -277,6 +277,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case BM_SETSTYLE:
         kPush.ChangeState(window, record, QBSTATE_DEFAULT, wParam == BS_DEFPUSHBUTTON);
         return 0;
+    case BM_CLICK:
+        // A picture panel is no button: nothing to press.
+        return IsPictureMode(window) ? 0 : kPush.Proc(window, record, message, wParam, lParam);
     case QBM_SETBITMAP:
         return OnSetBitmap(window, record, wParam, lParam);
     case WM_KEYDOWN:

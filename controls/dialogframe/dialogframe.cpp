@@ -26,6 +26,40 @@ LRESULT DefaultPath(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefDlgProcA(frame, message, wParam, lParam);
 }
 
+// BDS_AUTOSTATUS is also the dialog manager's DS_CENTERMOUSE: a frame
+// dialog with the status bar would open under the mouse pointer, often
+// pushed into a corner of the screen. The template's position is gone by
+// the time the frame hears of the dialog, so it places it where DS_CENTER
+// would, in the middle of the work area of its owner's monitor, before the
+// dialog procedure (which may still move it) sees WM_INITDIALOG.
+void CentreAutoStatusDialog(HWND frame) {
+    const auto style = static_cast<DWORD>(GetWindowLongA(frame, GWL_STYLE));
+    if ((style & BDS_AUTOSTATUS) == 0 || (style & WS_CHILD) != 0) {
+        return;
+    }
+    HWND owner = GetWindow(frame, GW_OWNER);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    RECT window;
+    if (!GetMonitorInfoA(MonitorFromWindow(owner != nullptr ? owner : GetActiveWindow(),
+                                           MONITOR_DEFAULTTOPRIMARY),
+                         &monitor) ||
+        !GetWindowRect(frame, &window)) {
+        return;
+    }
+    const RECT& work = monitor.rcWork;
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    SetWindowPos(frame, nullptr, (work.left + work.right - width) / 2,
+                 (work.top + work.bottom - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT OnInitDialog(HWND frame, WPARAM wParam, LPARAM lParam) {
+    CentreAutoStatusDialog(frame);
+    return DefaultPath(frame, WM_INITDIALOG, wParam, lParam);
+}
+
 // Brush, icon and value are the application's; they are kept whole. A new
 // brush repaints the face. The setters then take the default path, so the
 // dialog procedure sees them.
@@ -156,6 +190,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return OnGet(window, BDWL_ICON);
     case BDM_GETUSERDATA:
         return OnGet(window, BDWL_USER);
+    case WM_INITDIALOG:
+        return OnInitDialog(window, wParam, lParam);
     case WM_PAINT:
         return OnPaint(window, wParam, lParam);
     case WM_PRINTCLIENT:

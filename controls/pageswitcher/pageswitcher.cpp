@@ -4,6 +4,7 @@
 
 #include "controls/pageswitcher/pageswitcher_data.h"
 #include "core/accessible.h"
+#include "core/helpers.h"
 #include "core/library.h"
 #include "core/paint_dc.h"
 
@@ -56,12 +57,15 @@ int ResolvePage(const ControlBlock& block, LPARAM argument) {
 
 // Holds the dialog's drawing while a page switches, so that nothing shows
 // half-switched and the switch costs one repaint. A hidden dialog is left
-// alone: turning its drawing back on would make it visible.
+// alone: turning its drawing back on would make it visible. Turning drawing
+// off validates the whole dialog, so what is due (a tab that just lost the
+// focus and has its mark to erase) is painted first rather than lost.
 class RedrawPause {
 public:
     RedrawPause(HWND parent, bool wanted)
         : parent_(wanted && IsWindowVisible(parent) ? parent : nullptr) {
         if (parent_ != nullptr) {
+            UpdateWindow(parent_);
             SendMessageA(parent_, WM_SETREDRAW, FALSE, 0);
         }
     }
@@ -428,9 +432,26 @@ void OnRemovePage(HWND window, ControlBlock* block, LPARAM argument) {
     }
 }
 
+bool HoldsFocus(const ControlBlock& block, int index) {
+    HWND focus = GetFocus();
+    return index >= 0 && focus != nullptr &&
+           (focus == block.tabs[index] || PageHolds(block, index, focus));
+}
+
+// A page chosen by the program while the focus is on the current page or
+// its tab: the focus moves to the new page's tab, where a click on that tab
+// or an arrow key would have left it, and never stays on a hidden control
+// or on a tab that is no longer current.
 void OnSelectPage(HWND window, ControlBlock* block, LPARAM argument) {
-    if (block != nullptr) {
-        SelectPage(window, *block, ResolvePage(*block, argument));
+    if (block == nullptr) {
+        return;
+    }
+    const int old = block->currentPage;
+    const bool focusFollows = HoldsFocus(*block, old);
+    SelectPage(window, *block, ResolvePage(*block, argument));
+    const int now = block->currentPage;
+    if (focusFollows && now != old && now >= 0 && now < block->pageCount) {
+        FocusAsDialogItem(block->tabs[now]);
     }
 }
 

@@ -6,7 +6,16 @@
  *   gallery                       opens the gallery
  *   gallery --screenshots DIR     writes every page and a few states to
  *                                 DIR as PNG files and prints their paths
+ *   gallery --log FILE            opens the gallery and writes each
+ *                                 notification it receives to FILE, one a
+ *                                 line: "command ID CODE", "focus ID 1|0"
+ *                                 (a graphic button gained or lost the
+ *                                 focus); first "start ID X Y W H" (the
+ *                                 focus at start, the client area on the
+ *                                 screen) and the client rectangles of
+ *                                 tabs, controls and status fields
  */
+#include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -35,6 +44,20 @@ static const char* const kWeekdays[7] = {"Montag",  "Dienstag", "Mittwoch", "Don
                                          "Freitag", "Samstag",  "Sonntag"};
 
 static HINSTANCE g_instance;
+static FILE* g_log;
+static UINT g_focusNotify;
+
+/* One line per notification, written at once: a test reads the file while
+ * the gallery runs. */
+static void Log(const char* format, ...) {
+    va_list arguments;
+    if (g_log != NULL) {
+        va_start(arguments, format);
+        vfprintf(g_log, format, arguments);
+        va_end(arguments);
+        fflush(g_log);
+    }
+}
 
 static HWND Pages(HWND dialog) {
     return GetDlgItem(dialog, IDC_PAGES);
@@ -114,20 +137,57 @@ static void ApplyHolidays(HWND dialog) {
     Schedule_Refresh(GetDlgItem(dialog, IDC_SCHEDULE), TRUE, TRUE);
 }
 
+/* Asking the schedule for its date makes it announce the day again
+ * (GSHN_DAYCHANGED), which brings the gallery back here: the answer to
+ * that one question is shown once. */
 static void ShowScheduleDay(HWND dialog) {
+    static BOOL asking = FALSE;
     DateRec date = {2000, 1, 1};
     char text[64], day[16];
-    if (Schedule_GetDate(GetDlgItem(dialog, IDC_SCHEDULE), &date)) {
+    BOOL known;
+    if (asking) {
+        return;
+    }
+    asking = TRUE;
+    known = Schedule_GetDate(GetDlgItem(dialog, IDC_SCHEDULE), &date);
+    asking = FALSE;
+    if (known) {
         FormatDate(&date, day, sizeof day);
         snprintf(text, sizeof text, "Gew\xE4hlt: %s, %s", WeekdayName(&date), day);
         SetDlgItemTextA(dialog, IDC_SCHED_DAY, text);
     }
 }
 
+/* The schedule takes marks without repainting (several lists may be sent
+ * in a row): the application shows them when it is done. */
 static void MarkDays(HWND dialog) {
     char marks[256];
+    HWND schedule = GetDlgItem(dialog, IDC_SCHEDULE);
     GetDlgItemTextA(dialog, IDC_MARKS, marks, sizeof marks);
-    Schedule_SetMarks(GetDlgItem(dialog, IDC_SCHEDULE), marks);
+    Schedule_SetMarks(schedule, marks);
+    InvalidateRect(schedule, NULL, FALSE);
+}
+
+/* The year box's list is eight character heights tall, room for four
+ * years; as a child window like any other it may be made taller, so that
+ * about a dozen years show. */
+#define YEAR_LIST_ENTRIES 12
+static void LengthenYearList(HWND dialog) {
+    HWND schedule = GetDlgItem(dialog, IDC_SCHEDULE);
+    HWND month = FindWindowExA(schedule, NULL, "COMBOBOX", NULL);
+    HWND year = month != NULL ? FindWindowExA(schedule, month, "COMBOBOX", NULL) : NULL;
+    RECT box;
+    LRESULT entry;
+    if (year == NULL || !GetWindowRect(year, &box)) {
+        return;
+    }
+    entry = SendMessageA(year, CB_GETITEMHEIGHT, 0, 0);
+    if (entry <= 0) {
+        return;
+    }
+    SetWindowPos(year, NULL, 0, 0, box.right - box.left,
+                 (box.bottom - box.top) + (int)entry * YEAR_LIST_ENTRIES,
+                 SWP_NOMOVE | SWP_NOZORDER);
 }
 
 static void UpdateDates(HWND dialog) {
@@ -169,6 +229,7 @@ static BOOL OnInitDialog(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_DATE_DAYS, "7");
     SetDlgItemTextA(dialog, IDC_DATE_TEXT, "24.12.95");
     ShowScheduleDay(dialog);
+    LengthenYearList(dialog);
     return TRUE;
 }
 
@@ -196,6 +257,7 @@ static void OnCommand(HWND dialog, int id, int code) {
         if (code == GSHN_DAYCHANGED) {
             ShowScheduleDay(dialog);
         } else if (code == GSHN_MONTHCHANGED) {
+            ShowScheduleDay(dialog);
             MarkDays(dialog); /* a new month forgets its marks */
         }
         break;
@@ -211,11 +273,15 @@ static void OnCommand(HWND dialog, int id, int code) {
 }
 
 static INT_PTR CALLBACK GalleryProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    (void)lParam;
+    if (message == g_focusNotify && g_focusNotify != 0) {
+        Log("focus %d %d\n", (int)wParam, HIWORD(lParam) == WM_SETFOCUS);
+        return FALSE;
+    }
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog(dialog);
     case WM_COMMAND:
+        Log("command %d %d\n", LOWORD(wParam), HIWORD(wParam));
         OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_DESTROY:
@@ -224,6 +290,41 @@ static INT_PTR CALLBACK GalleryProc(HWND dialog, UINT message, WPARAM wParam, LP
     default:
         return FALSE;
     }
+}
+
+static HWND FindTab(HWND dialog, int page);
+
+static void LogRect(const char* what, int id, HWND dialog, HWND window) {
+    RECT r;
+    if (window != NULL && GetWindowRect(window, &r)) {
+        MapWindowPoints(NULL, dialog, (POINT*)&r, 2);
+        Log("%s %d %ld %ld %ld %ld\n", what, id, r.left, r.top, r.right, r.bottom);
+    }
+}
+
+/* Where everything lies, in client coordinates, so that a test can aim at
+ * it whatever the display's fonts make of the dialog units. */
+static void LogLayout(HWND dialog) {
+    POINT origin = {0, 0};
+    RECT client;
+    HWND child, bar = GetDlgItem(dialog, STSB_AUTO_BAR);
+    int page;
+    if (g_log == NULL) {
+        return;
+    }
+    ClientToScreen(dialog, &origin);
+    GetClientRect(dialog, &client);
+    Log("start %d %ld %ld %ld %ld\n", GetDlgCtrlID(GetFocus()), origin.x, origin.y, client.right,
+        client.bottom);
+    for (page = 0; page < PAGE_COUNT; ++page) {
+        LogRect("tab", page, dialog, FindTab(dialog, page));
+    }
+    for (child = GetWindow(dialog, GW_CHILD); child != NULL;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        LogRect("control", GetDlgCtrlID(child), dialog, child);
+    }
+    LogRect("help", STSB_AUTO_HELP, dialog, GetDlgItem(bar, STSB_AUTO_HELP));
+    LogRect("clock", STSB_AUTO_CLOCK, dialog, GetDlgItem(bar, STSB_AUTO_CLOCK));
 }
 
 static HWND CreateGallery(void) {
@@ -238,6 +339,7 @@ static int RunInteractive(void) {
         return 1;
     }
     ShowWindow(dialog, SW_SHOWNORMAL);
+    LogLayout(dialog);
     while (GetMessageA(&message, NULL, 0, 0) > 0) {
         if (!IsDialogMessageA(dialog, &message)) {
             TranslateMessage(&message);
@@ -374,8 +476,18 @@ int main(int argc, char** argv) {
         result = TakeScreenshots(argv[2]);
     } else if (argc == 1) {
         result = RunInteractive();
+    } else if (argc == 3 && strcmp(argv[1], "--log") == 0) {
+        g_log = fopen(argv[2], "w");
+        if (g_log == NULL) {
+            fprintf(stderr, "gallery: %s could not be opened\n", argv[2]);
+            result = 1;
+        } else {
+            g_focusNotify = RegisterWindowMessageA(BWM_FOCUSNOTIFY_NAMEA);
+            result = RunInteractive();
+            fclose(g_log);
+        }
     } else {
-        fprintf(stderr, "usage: gallery [--screenshots DIRECTORY]\n");
+        fprintf(stderr, "usage: gallery [--screenshots DIRECTORY | --log FILE]\n");
         result = 2;
     }
     ExitQuorl();

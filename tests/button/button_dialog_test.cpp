@@ -123,6 +123,63 @@ TEST_F(DialogTest, SpaceClicksTheFocusedButton) {
     EXPECT_EQ(SendMessageA(cancel_, BM_GETSTATE, 0, 0), 0);
 }
 
+TEST_F(DialogTest, MouseClickMovesTheDefaultButtonAsTabDoes) {
+    SendMessageA(cancel_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(cancel_, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(GetFocus(), cancel_);
+    EXPECT_FALSE(IsDefault(ok_));
+    EXPECT_TRUE(IsDefault(cancel_));
+}
+
+// BM_CLICK, sent by the dialog manager for a mnemonic and by programs, is
+// one click of the mouse inside the button; a disabled button ignores it.
+TEST_F(DialogTest, ClickMessageAndMnemonicPressTheButton) {
+    SetWindowTextA(cancel_, "&Abbrechen");
+    SetWindowTextA(help_, "&Hilfe");
+    EnableWindow(help_, FALSE);
+    struct Case {
+        const char* what;
+        HWND target;
+        bool mnemonic;
+        WPARAM key;
+        bool clicked;
+    } const cases[] = {
+        {"BM_CLICK", cancel_, false, 0, true},
+        {"Alt+A", ok_, true, 'a', true},
+        {"BM_CLICK disabled", help_, false, 0, false},
+        {"Alt+H disabled", ok_, true, 'h', false},
+    };
+    for (const Case& c : cases) {
+        SetFocus(ok_);
+        SendMessageA(dialog_, DM_SETDEFID, IDOK, 0);
+        quorl_test::PumpMessages();
+        g_dialogMessages.clear();
+        if (c.mnemonic) {
+            constexpr LPARAM kAltDown = 0x20000001;
+            MSG msg{c.target, WM_SYSCHAR, c.key, kAltDown, GetTickCount(), {}};
+            IsDialogMessageA(dialog_, &msg);
+        } else {
+            SendMessageA(c.target, BM_CLICK, 0, 0);
+        }
+        quorl_test::PumpMessages();
+        const auto commands = Commands();
+        if (!c.clicked) {
+            EXPECT_TRUE(commands.empty()) << c.what;
+            EXPECT_EQ(GetFocus(), ok_) << c.what;
+            continue;
+        }
+        ASSERT_EQ(commands.size(), 1u) << c.what;
+        EXPECT_EQ(commands[0].wParam, static_cast<WPARAM>(MAKEWPARAM(IDCANCEL, BN_CLICKED)))
+            << c.what;
+        EXPECT_EQ(GetFocus(), cancel_) << c.what;
+        EXPECT_TRUE(IsDefault(cancel_)) << c.what;
+        EXPECT_FALSE(IsDefault(ok_)) << c.what;
+        EXPECT_EQ(GetWindowLongA(cancel_, QBWL_STATE) & (QSTATE_PUSHED | QSTATE_TRACKING), 0)
+            << c.what;
+        EXPECT_EQ(GetCapture(), nullptr) << c.what;
+    }
+}
+
 TEST_F(DialogTest, CaptionIsLaidOutInTheDialogFont) {
     // Without the shared-font style the button takes the dialog's font and
     // measures its caption in it at the first paint: the focus mark shows

@@ -162,6 +162,34 @@ TEST_F(CheckButtonTest, EachTypeActsOnItsOwnClick) {
     EXPECT_TRUE(parent.messages().empty());
 }
 
+// BM_CLICK (a mnemonic, or a program pressing the control) is one click
+// of the mouse: focus, check and notification; nothing when disabled.
+TEST_F(CheckButtonTest, ClickMessageActsAsAMouseClick) {
+    struct Case {
+        DWORD style;
+        LRESULT check;
+        int commands;
+        bool focused;
+    } const cases[] = {
+        {QCS_AUTOCHECKBOX, 1, 1, true},
+        {QCS_CHECKBOX, 0, 1, true},
+        {QCS_AUTORADIOBUTTON | WS_GROUP, 1, 1, true},
+        {QCS_AUTOCHECKBOX | WS_DISABLED, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        SetFocus(nullptr);
+        parent.clear();
+        HWND control = Make(c.style);
+        EXPECT_EQ(Send(control, BM_CLICK), 0);
+        EXPECT_EQ(Send(control, BM_GETCHECK), c.check) << c.style;
+        EXPECT_EQ(Count(parent, WM_COMMAND), c.commands) << c.style;
+        EXPECT_EQ(GetFocus() == control, c.focused) << c.style;
+        EXPECT_EQ(Send(control, BM_GETSTATE), 0) << c.style;
+        EXPECT_EQ(GetCapture(), nullptr) << c.style;
+        DestroyWindow(control);
+    }
+}
+
 TEST_F(CheckButtonTest, SetCheckAndTheTabStopOfRadioTypes) {
     HWND box = Make(QCS_CHECKBOX | WS_TABSTOP);
     EXPECT_EQ(Send(box, BM_SETCHECK, 2), 0);

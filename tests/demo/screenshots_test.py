@@ -36,15 +36,15 @@ SKY, BRICK = (90, 150, 230), (200, 120, 80)  # the panel pictures (make_pictures
 # The page area starts at pixel (21, 76): switcher at dialog units (4, 4),
 # its tabs 22 pixels high. Boxes are (left, top, right, bottom), exclusive.
 PROBES = {
-    # OK (1) and cancel (2) at units (6, 6) and (52, 6), 44 x 28.
-    "page1-buttons": [((20, 82, 86, 118), DARK_GREEN, 40), ((88, 82, 152, 118), RED, 60),
-                      # the scrolled panel at (240, 18), the rolling one at (240, 102)
+    # OK (1) and cancel (2) at units (6, 6) and (65, 6), 57 x 26.
+    "page1-buttons": [((20, 82, 104, 128), DARK_GREEN, 40), ((108, 82, 192, 128), RED, 60),
+                      # the scrolled panel at (244, 18), the rolling one at (244, 102)
                       ((370, 99, 470, 170), SKY, 500), ((370, 215, 480, 290), BRICK, 3000)],
     # lamps at units (110, 50) and (110, 64): checked green, unchecked red
     "page2-choices": [((170, 140, 200, 155), GREEN, 30), ((170, 160, 200, 180), RED, 30),
                       ((170, 140, 200, 155), RED, 0)],
-    # the TICKS10 gauge at units (80, 134): eleven ticks and its frame
-    "page3-progress": [((130, 270, 372, 296), BLACK, 11)],
+    # the TICKS10 gauge at units (80, 158): eleven ticks and its frame
+    "page3-progress": [((130, 305, 372, 330), BLACK, 11)],
     # GTS_TOPLINE at units (164, 124): a black line of the label's width
     "page4-texts": [((335, 240, 480, 250), BLACK, 140)],
     # the schedule at units (6, 6): 24 December selected (dark grey box),
@@ -60,7 +60,7 @@ PROBES = {
 }
 PAGE_AREA = (15, 80, 590, 390)
 HELP_FIELD = (8, 404, 500, 422)
-PRINTER_BUTTON = (296, 82, 360, 118)
+PRINTER_BUTTON = (20, 125, 104, 165)  # units (6, 34)
 
 
 def count(image, box, colour):

@@ -182,6 +182,25 @@ TEST_F(FrameTest, MinimisedWithIconPaintsItself) {
     EXPECT_EQ(g_seen, std::vector<UINT>{WM_PAINT});
 }
 
+// The status bar's style bit is also the dialog manager's "centre under
+// the mouse": such a dialog still opens in the middle of the work area,
+// wherever the pointer is.
+TEST_F(FrameTest, AutoStatusDialogOpensCentredNotAtThePointer) {
+    RECT work;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    const POINT corners[] = {{work.left + 2, work.top + 2}, {work.right - 3, work.bottom - 3}};
+    for (const POINT& pointer : corners) {
+        SetCursorPos(pointer.x, pointer.y);
+        HWND dialog = OpenDialog("FRAMEAUTO");
+        ASSERT_NE(dialog, nullptr);
+        RECT r;
+        GetWindowRect(dialog, &r);
+        EXPECT_NEAR(r.left + r.right, work.left + work.right, 1) << pointer.x;
+        EXPECT_NEAR(r.top + r.bottom, work.top + work.bottom, 1) << pointer.x;
+        DestroyWindow(dialog);
+    }
+}
+
 TEST_F(FrameTest, StatusBarAndClockOnlyWithTheStyleBit) {
     for (const char* name : {"FRAMEAUTO", "FRAME"}) {
         const BOOL automatic = name[5] != '\0';

@@ -327,6 +327,52 @@ TEST_P(PageSwitcherRepaint, TheWholeArea) {
 
 INSTANTIATE_TEST_SUITE_P(ClippingChildren, PageSwitcherRepaint, testing::Bool());
 
+// Turning the dialog's drawing off for a switch must not swallow what was
+// due to be painted before it: here a tab's erased focus mark, faked by
+// blackening the tab and invalidating it.
+TEST_F(PageSwitcherTest, ASwitchKeepsWhatWasDueToBePainted) {
+    HWND s = Switcher("ADRESSE+KONTO+NOTIZ");
+    UpdateWindow(dialog_);
+    HWND other = Tab(s, 2);
+    RECT face;
+    GetClientRect(other, &face);
+    HDC dc = GetDC(other);
+    FillRect(dc, &face, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(other, dc);
+    InvalidateRect(other, nullptr, TRUE);
+    SendMessageA(s, GSM_SELECTPAGE, 0, 1);
+    UpdateWindow(dialog_);
+    EXPECT_NE(ClientPixel(other, face.right / 2, face.bottom - 3), kBlack);
+}
+
+// A page chosen by the program while the user was on the current page or
+// its tab takes the focus to the new page's tab; elsewhere it stays.
+TEST_F(PageSwitcherTest, APageChosenByTheProgramTakesTheFocusAlong) {
+    HWND before = CreateWindowExA(0, "Button", "Vorher", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 210,
+                                  60, 20, dialog_, reinterpret_cast<HMENU>(kBeforeId),
+                                  GetModuleHandleA(nullptr), nullptr);
+    HWND s = Switcher("ADRESSE+KONTO+NOTIZ");
+    const struct {
+        const char* what;
+        HWND focus;
+        int page;
+        HWND focusAfter;
+    } cases[] = {
+        {"old tab", Tab(s, 0), 2, Tab(s, 2)},
+        {"old page's edit", Control(101), 1, Tab(s, 1)},
+        {"outside the switcher", before, 2, before},
+    };
+    for (const auto& c : cases) {
+        SendMessageA(s, GSM_SELECTPAGE, 0, 0);
+        SetFocus(c.focus);
+        ASSERT_EQ(Current(s), 0) << c.what;
+        SendMessageA(s, GSM_SELECTPAGE, 0, c.page);
+        EXPECT_EQ(Current(s), c.page) << c.what;
+        EXPECT_EQ(GetFocus(), c.focusAfter) << c.what;
+        EXPECT_EQ(GetWindowLongA(Tab(s, 0), QCWL_STATE) & QSTATE_FOCUSED, 0) << c.what;
+    }
+}
+
 TEST_F(PageSwitcherTest, AClickOnATabShowsItsPage) {
     HWND s = Switcher("ADRESSE+KONTO+NOTIZ");
     g_commands.clear();
