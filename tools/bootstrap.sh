@@ -9,6 +9,7 @@ packages=(
     wine wine64
     googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format-14
+    lld llvm
 )
 
 missing=()
