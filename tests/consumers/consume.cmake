@@ -7,6 +7,9 @@
 #       TOOLCHAIN, GENERATOR; the README's quick-start example is built too.
 cmake_minimum_required(VERSION 3.25)
 set(here ${CMAKE_CURRENT_LIST_DIR})
+if(NOT WORK_DIR)
+    message(FATAL_ERROR "WORK_DIR is not set")
+endif()
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 
