@@ -8,9 +8,9 @@ function(quorl_bitmap_rc out_var output_dir)
     set(sources ${ARGN})
     add_custom_command(
         OUTPUT ${output_dir}/bitmaps.rc
-        COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/bmpgen.py
+        COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/bmpgen.py
                 --outdir ${output_dir} --rc ${output_dir}/bitmaps.rc ${sources}
-        DEPENDS ${CMAKE_SOURCE_DIR}/tools/bmpgen.py ${sources}
+        DEPENDS ${PROJECT_SOURCE_DIR}/tools/bmpgen.py ${sources}
         COMMENT "Drawing bitmaps into ${output_dir}"
         VERBATIM)
     set(${out_var} ${output_dir}/bitmaps.rc PARENT_SCOPE)

@@ -36,9 +36,15 @@ extern "C" {
 #define QUORL_NAME_AW(name) name##A
 #endif
 
-/* Sizes of the two kinds of window-long slot. */
+/* Sizes of the two kinds of window-long slot (C++ gets functional casts,
+ * which strict warning sets accept). */
+#ifdef __cplusplus
+#define QUORL_WL_NUMBER int(sizeof(LONG))
+#define QUORL_WL_HANDLE int(sizeof(LONG_PTR))
+#else
 #define QUORL_WL_NUMBER ((int)sizeof(LONG))
 #define QUORL_WL_HANDLE ((int)sizeof(LONG_PTR))
+#endif
 
 #ifdef QUORL32_BUILDING
 #define QUORL32_API

@@ -11,6 +11,8 @@ packages=(
     clang libclang-rt-14-dev clang-format-14
     # the end-to-end test: a display, a window manager, input and screenshots
     xvfb openbox xdotool imagemagick
+    # Visual C++ import libraries and the check that links against them
+    lld llvm
 )
 
 missing=()
