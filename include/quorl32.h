@@ -21,6 +21,15 @@
 
 #include "quorl32_styles.h"
 
+/* Version of this interface and of the DLL built with it: the one place it
+ * is written (the build and the DLL's version resource read it here).
+ * QUORL32_VERSION packs it as 0xMMmmpp for comparisons. */
+#define QUORL32_VERSION_MAJOR 1
+#define QUORL32_VERSION_MINOR 1
+#define QUORL32_VERSION_PATCH 0
+#define QUORL32_VERSION                                                                            \
+    ((QUORL32_VERSION_MAJOR << 16) | (QUORL32_VERSION_MINOR << 8) | QUORL32_VERSION_PATCH)
+
 #ifdef __cplusplus
 extern "C" {
 #endif

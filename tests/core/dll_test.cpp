@@ -1,6 +1,7 @@
 // QUORL32.DLL as an application meets it: exports, classes, messages.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "quorl32.h"
@@ -122,20 +123,36 @@ TEST(Dll, CarriesVersionInformation) {
     std::vector<char> data(size);
     ASSERT_TRUE(GetFileVersionInfoA(path, 0, size, data.data()));
 
+    // The numbers of the public header, in the fixed part and in the text
+    // of both languages, beside a description and a copyright.
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_DLL));
-    EXPECT_GE(HIWORD(fixed->dwFileVersionMS), 1u);
+    EXPECT_EQ(fixed->dwFileVersionMS,
+              static_cast<DWORD>(MAKELONG(QUORL32_VERSION_MINOR, QUORL32_VERSION_MAJOR)));
+    EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(0, QUORL32_VERSION_PATCH)));
+    char version[32];
+    wsprintfA(version, "%d.%d.%d", QUORL32_VERSION_MAJOR, QUORL32_VERSION_MINOR,
+              QUORL32_VERSION_PATCH);
 
-    char* text = nullptr;
-    ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\040704E4\\ProductName",
-                               reinterpret_cast<void**>(&text), &length));
-    EXPECT_STREQ(text, "QUORL32 Control Library");
-    ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\040704E4\\OriginalFilename",
-                               reinterpret_cast<void**>(&text), &length));
-    EXPECT_STREQ(text, "QUORL32.DLL");
+    for (const char* block : {"040704E4", "040904E4"}) {
+        const auto value = [&](const char* name) {
+            char* text = nullptr;
+            UINT size = 0;
+            const std::string path = std::string("\\StringFileInfo\\") + block + "\\" + name;
+            return VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void**>(&text), &size)
+                       ? std::string(text)
+                       : std::string();
+        };
+        EXPECT_EQ(value("ProductName"), "QUORL32 Control Library") << block;
+        EXPECT_EQ(value("OriginalFilename"), "QUORL32.DLL") << block;
+        EXPECT_EQ(value("FileVersion"), version) << block;
+        EXPECT_EQ(value("ProductVersion"), version) << block;
+        EXPECT_NE(value("FileDescription"), "") << block;
+        EXPECT_NE(value("LegalCopyright").find("QUORL32"), std::string::npos) << block;
+    }
 }
 
 } // namespace
