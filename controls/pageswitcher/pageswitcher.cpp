@@ -112,7 +112,7 @@ void RepaintSwitch(HWND window, const ControlBlock& block, int before, int after
         if (k == before || k == after) {
             continue;
         }
-        const RECT tab = ToRect(TabRect(frame, k, block.pageCount));
+        const RECT tab = ToRect(TabRect(frame, k, block.pageCount, g_library.scale));
         HRGN unchanged = CreateRectRgnIndirect(&tab);
         if (unchanged != nullptr) {
             CombineRgn(area, area, unchanged, RGN_DIFF);
