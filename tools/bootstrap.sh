@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake make git python3
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
-    wine wine64
+    wine wine64 xvfb
     googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format-14
 )
