@@ -100,7 +100,7 @@ void ShowChange(HWND window) {
     }
     RECT client;
     GetClientRect(window, &client);
-    if (CoversWhatItDraws(StyleOf(window), ToPixelRect(client))) {
+    if (CoversWhatItDraws(StyleOf(window), ToPixelRect(client), g_library.scale)) {
         if (HDC dc = GetDC(window)) {
             PaintLabel(window, dc);
             ReleaseDC(window, dc);

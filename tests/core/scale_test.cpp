@@ -10,6 +10,7 @@
 #include "controls/button/button_layout.h"
 #include "controls/checkbutton/checkbutton_layout.h"
 #include "controls/pageswitcher/page_layout.h"
+#include "controls/textlabel/text_layout.h"
 #include "core/geometry.h"
 #include "core/picture_scale.h"
 
@@ -208,6 +209,83 @@ TEST(Scale, ButtonCaptionStaysInsideOnlyOnAFinerScreen) {
     const button::EdgeBands inner = button::FrameRing(40, 20, 1, k192);
     EXPECT_EQ(inner.top, (PixelRect{2, 2, 38, 4}));
     EXPECT_EQ(inner.right, (PixelRect{36, 2, 38, 18}));
+}
+
+TEST(Scale, TextLabelBoxesLinesAndGroupFrame) {
+    using namespace textlabel;
+    struct Row {
+        Scale scale;
+        PixelRect inside;    // of a box round (0, 0)-(100, 40)
+        PixelRect thinBox;   // of a label as high as three scaled pixels
+        int thinHeight;      // that height
+        PixelRect groupText; // of a group frame (10, 20)-(200, 120)
+        int topLineEnd;
+        PixelPoint etchStart; // title (20, 0)-(60, 20) in a frame (0, 0)-(100, 50)
+        PixelPoint etchLeft;
+        PixelPoint lightCorner; // the light line's bottom-right corner
+        int ruleFrom;           // right rule of a 50-pixel heading
+        int ruleTo;
+    };
+    const Row rows[] = {
+        {k96,
+         {1, 1, 98, 38},
+         {0, 0, 99, 1},
+         3,
+         {17, 20, 193, 120},
+         99,
+         {17, 10},
+         {1, 10},
+         {98, 48},
+         52,
+         198},
+        {k144,
+         {2, 2, 97, 37},
+         {0, 0, 99, 2},
+         5,
+         {21, 20, 189, 120},
+         98,
+         {15, 10},
+         {2, 10},
+         {97, 47},
+         53,
+         197},
+        {k192,
+         {2, 2, 97, 37},
+         {0, 0, 99, 3},
+         6,
+         {24, 20, 186, 120},
+         98,
+         {14, 10},
+         {2, 10},
+         {97, 47},
+         54,
+         196},
+    };
+    for (const Row& row : rows) {
+        const int dpi = row.scale.dpi;
+        EXPECT_EQ(BoxFrameOf({0, 0, 100, 40}, row.scale).box, (PixelRect{0, 0, 99, 39})) << dpi;
+        EXPECT_EQ(BoxFrameOf({0, 0, 100, 40}, row.scale).inside, row.inside) << dpi;
+        EXPECT_EQ(BoxFrameOf({0, 0, 100, row.thinHeight}, row.scale).box, row.thinBox) << dpi;
+        EXPECT_EQ(GroupTextRect({10, 20, 200, 120}, row.scale), row.groupText) << dpi;
+        EXPECT_EQ(EdgeLineOf({0, 0, 100, 40}, GTS_TOPLINE, row.scale).to.x, row.topLineEnd) << dpi;
+        const EtchedFrame etched = EtchedFrameOf({20, 0, 60, 20}, {0, 0, 100, 50}, row.scale);
+        EXPECT_EQ(etched.dark[0], row.etchStart) << dpi;
+        EXPECT_EQ(etched.dark[1], row.etchLeft) << dpi;
+        EXPECT_EQ(etched.dark[3], (PixelPoint{99, 49})) << dpi;
+        EXPECT_EQ(etched.light[3], row.lightCorner) << dpi;
+        const HeadingRules rules =
+            HeadingRulesOf({0, 0, 200, 20}, {Anchor::Left, 0}, 50, 20, row.scale);
+        EXPECT_FALSE(rules.leftShown) << dpi;
+        EXPECT_EQ(rules.right.from, (PixelPoint{row.ruleFrom, 10})) << dpi;
+        EXPECT_EQ(rules.right.to, (PixelPoint{row.ruleTo, 10})) << dpi;
+    }
+    // The second pixel of a 192-dpi etched line: each point one pixel in.
+    const EtchedFrame inner =
+        DeflatedEtch(EtchedFrameOf({20, 0, 60, 20}, {0, 0, 100, 50}, k192), 1);
+    EXPECT_EQ(inner.dark[1], (PixelPoint{3, 11}));
+    EXPECT_EQ(inner.dark[3], (PixelPoint{98, 48}));
+    EXPECT_EQ(inner.dark[5], (PixelPoint{66, 11}));
+    EXPECT_EQ(inner.light[2], (PixelPoint{1, 46}));
 }
 
 TEST(Scale, PicturesGrowPixelForPixelThenSmoothly) {
