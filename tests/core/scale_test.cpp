@@ -9,6 +9,7 @@
 
 #include "controls/button/button_layout.h"
 #include "controls/checkbutton/checkbutton_layout.h"
+#include "controls/gauge/gauge_layout.h"
 #include "controls/pageswitcher/page_layout.h"
 #include "controls/textlabel/text_layout.h"
 #include "core/geometry.h"
@@ -286,6 +287,36 @@ TEST(Scale, TextLabelBoxesLinesAndGroupFrame) {
     EXPECT_EQ(inner.dark[3], (PixelPoint{98, 48}));
     EXPECT_EQ(inner.dark[5], (PixelPoint{66, 11}));
     EXPECT_EQ(inner.light[2], (PixelPoint{1, 46}));
+}
+
+TEST(Scale, GaugeBevelsAndTicks) {
+    struct Row {
+        Scale scale;
+        gauge::BevelLine outer; // upper-left outer line of the trough bevel of 20 x 10
+        gauge::BevelLine inner; // lower-right inner line
+        int lastTick;           // of a row from 20 to 180
+    };
+    const Row rows[] = {
+        {k96, {{{3, 6}, {3, 3}, {16, 3}}, 1}, {{{15, 4}, {15, 5}, {4, 5}}, 1}, 179},
+        {k144, {{{5, 4}, {5, 5}, {14, 5}}, 1}, {{{13, 6}, {13, 3}, {6, 3}}, 2}, 178},
+        {k192, {{{6, 3}, {6, 6}, {13, 6}}, 2}, {{{11, 8}, {11, 1}, {8, 1}}, 2}, 178},
+    };
+    for (const Row& row : rows) {
+        const gauge::Bevel bevel = gauge::BevelOf({0, 0, 20, 10}, 2, row.scale);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(bevel.lines[0].points[i], row.outer.points[i]) << row.scale.dpi << " " << i;
+            EXPECT_EQ(bevel.lines[3].points[i], row.inner.points[i]) << row.scale.dpi << " " << i;
+        }
+        EXPECT_EQ(bevel.lines[0].thickness, row.outer.thickness) << row.scale.dpi;
+        EXPECT_EQ(bevel.lines[3].thickness, row.inner.thickness) << row.scale.dpi;
+        EXPECT_EQ(gauge::TickX({20, 0, 180, 10}, 2, 2, row.scale), row.lastTick) << row.scale.dpi;
+        EXPECT_EQ(gauge::TickX({20, 0, 180, 10}, 1, 2, row.scale), 100) << row.scale.dpi;
+    }
+    const gauge::BevelLine second =
+        gauge::DeflatedBevelLine(gauge::BevelOf({0, 0, 20, 10}, 2, k192).lines[0], 0, 1);
+    EXPECT_EQ(second.points[0], (PixelPoint{7, 2}));
+    EXPECT_EQ(second.points[1], (PixelPoint{7, 7}));
+    EXPECT_EQ(second.points[2], (PixelPoint{12, 7}));
 }
 
 TEST(Scale, PicturesGrowPixelForPixelThenSmoothly) {
