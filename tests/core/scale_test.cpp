@@ -11,6 +11,7 @@
 #include "controls/checkbutton/checkbutton_layout.h"
 #include "controls/gauge/gauge_layout.h"
 #include "controls/pageswitcher/page_layout.h"
+#include "controls/schedule/schedule_grid.h"
 #include "controls/textlabel/text_layout.h"
 #include "core/geometry.h"
 #include "core/picture_scale.h"
@@ -317,6 +318,32 @@ TEST(Scale, GaugeBevelsAndTicks) {
     EXPECT_EQ(second.points[0], (PixelPoint{7, 2}));
     EXPECT_EQ(second.points[1], (PixelPoint{7, 7}));
     EXPECT_EQ(second.points[2], (PixelPoint{12, 7}));
+}
+
+TEST(Scale, ScheduleCellsNumbersAndBars) {
+    struct Row {
+        Scale scale;
+        PixelRect cell;    // cell 8 of 40 x 30 cells
+        PixelPoint number; // of a 40 x 32 cell
+        PixelRect holidayBar;
+        PixelRect leftBar;
+        bool smallCellBig; // is a 40 x 20 cell big?
+    };
+    const Row rows[] = {
+        {k96, {43, 31, 81, 59}, {2, 4}, {0, 30, 40, 32}, {0, 28, 20, 30}, true},
+        {k144, {45, 32, 82, 58}, {3, 6}, {0, 29, 40, 32}, {0, 26, 20, 29}, false},
+        {k192, {46, 32, 82, 58}, {4, 8}, {0, 28, 40, 32}, {0, 24, 20, 28}, false},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(schedule::CellRect(8, {40, 30}, row.scale), row.cell) << row.scale.dpi;
+        const schedule::DayCellLayout layout = schedule::LayoutDayCell({0, 0, 40, 32}, row.scale);
+        EXPECT_TRUE(layout.big) << row.scale.dpi;
+        EXPECT_EQ(layout.number, row.number) << row.scale.dpi;
+        EXPECT_EQ(layout.holidayBar, row.holidayBar) << row.scale.dpi;
+        EXPECT_EQ(layout.leftBar, row.leftBar) << row.scale.dpi;
+        EXPECT_EQ(schedule::LayoutDayCell({0, 0, 40, 20}, row.scale).big, row.smallCellBig)
+            << row.scale.dpi;
+    }
 }
 
 TEST(Scale, PicturesGrowPixelForPixelThenSmoothly) {
