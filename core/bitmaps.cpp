@@ -1,6 +1,7 @@
 #include "core/bitmaps.h"
 
 #include "core/library.h"
+#include "core/picture_scale.h"
 
 namespace quorl {
 
@@ -78,9 +79,49 @@ struct Halftone {
 };
 Halftone g_halftone = {};
 
+// The checkerboard's squares grow with the screen by the nearest whole
+// factor, so that they stay squares of whole pixels.
+HBITMAP ScaledPattern(HBITMAP pattern) {
+    const int factor = (g_library.scale.dpi + kBaseDpi / 2) / kBaseDpi;
+    BITMAP size{};
+    if (pattern == nullptr || factor <= 1 || GetObjectA(pattern, sizeof size, &size) == 0) {
+        return pattern;
+    }
+    const int width = size.bmWidth * factor;
+    const int height = size.bmHeight * factor;
+    HBITMAP big = CreateBitmap(width, height, 1, 1, nullptr);
+    HDC from = CreateCompatibleDC(nullptr);
+    HDC to = CreateCompatibleDC(nullptr);
+    bool made = false;
+    if (big != nullptr && from != nullptr && to != nullptr) {
+        HGDIOBJ previousFrom = SelectObject(from, pattern);
+        HGDIOBJ previousTo = SelectObject(to, big);
+        SetStretchBltMode(to, COLORONCOLOR);
+        made = StretchBlt(to, 0, 0, width, height, from, 0, 0, size.bmWidth, size.bmHeight,
+                          SRCCOPY) != FALSE;
+        SelectObject(from, previousFrom);
+        SelectObject(to, previousTo);
+    }
+    if (from != nullptr) {
+        DeleteDC(from);
+    }
+    if (to != nullptr) {
+        DeleteDC(to);
+    }
+    if (!made) {
+        if (big != nullptr) {
+            DeleteObject(big);
+        }
+        return pattern;
+    }
+    DeleteObject(pattern);
+    return big;
+}
+
 HBRUSH HalftoneBrush() {
     if (g_halftone.brush == nullptr && g_library.instance != nullptr) {
-        HBITMAP pattern = LoadBitmapA(g_library.instance, MAKEINTRESOURCEA(kHalftonePatternId));
+        HBITMAP pattern =
+            ScaledPattern(LoadBitmapA(g_library.instance, MAKEINTRESOURCEA(kHalftonePatternId)));
         HBRUSH brush = pattern != nullptr ? CreatePatternBrush(pattern) : nullptr;
         if (brush == nullptr) {
             if (pattern != nullptr) {
@@ -111,21 +152,31 @@ HBITMAP LoadControlBitmap(HWND control, LPCSTR name) {
     return nullptr;
 }
 
+namespace {
+
+// The form of the library's own copies: 32 bits, bottom-up, marked.
+BITMAPINFO OwnCopyInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = kDibSectionBits;
+    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader.biXPelsPerMeter = kCopyMarkX;
+    info.bmiHeader.biYPelsPerMeter = kCopyMarkY;
+    return info;
+}
+
+} // namespace
+
 HBITMAP CopyAsDibSection(HBITMAP source) {
     BITMAP size{};
     if (source == nullptr || GetObjectA(source, sizeof size, &size) == 0 || size.bmWidth <= 0 ||
         size.bmHeight <= 0) {
         return nullptr;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.bmWidth;
-    info.bmiHeader.biHeight = size.bmHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = kDibSectionBits;
-    info.bmiHeader.biCompression = BI_RGB;
-    info.bmiHeader.biXPelsPerMeter = kCopyMarkX;
-    info.bmiHeader.biYPelsPerMeter = kCopyMarkY;
+    BITMAPINFO info = OwnCopyInfo(size.bmWidth, size.bmHeight);
     void* bits = nullptr;
     HDC screen = GetDC(nullptr);
     HBITMAP copy = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -148,6 +199,44 @@ HBITMAP KeepAsDibSection(HBITMAP owned) {
     }
     DeleteObject(owned);
     return copy;
+}
+
+HBITMAP ScaleLibraryPicture(HBITMAP owned) {
+    const Scale scale = g_library.scale;
+    if (owned == nullptr || scale == Scale{}) {
+        return owned;
+    }
+    HBITMAP copy = CopyAsDibSection(owned);
+    DIBSECTION dib{};
+    if (copy == nullptr || GetObjectA(copy, sizeof dib, &dib) != sizeof dib) {
+        if (copy != nullptr) {
+            DeleteObject(copy);
+        }
+        return owned;
+    }
+    const int width = dib.dsBm.bmWidth;
+    const int height = dib.dsBm.bmHeight;
+    const PictureSize size = ScaledPictureSize(width, height, scale);
+    BITMAPINFO info = OwnCopyInfo(size.width, size.height);
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP scaled = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ReleaseDC(nullptr, screen);
+    const bool made = scaled != nullptr &&
+                      ScalePicturePixels({static_cast<const std::uint32_t*>(dib.dsBm.bmBits),
+                                          static_cast<std::size_t>(width) * height},
+                                         width, height, scale,
+                                         {static_cast<std::uint32_t*>(bits),
+                                          static_cast<std::size_t>(size.width) * size.height});
+    DeleteObject(copy);
+    if (!made) {
+        if (scaled != nullptr) {
+            DeleteObject(scaled);
+        }
+        return owned;
+    }
+    DeleteObject(owned);
+    return scaled;
 }
 
 bool IsPaletteDisplay() {

@@ -30,6 +30,14 @@ HBITMAP CopyAsDibSection(HBITMAP source);
 // or when no copy can be made, the bitmap itself.
 HBITMAP KeepAsDibSection(HBITMAP owned);
 
+// An owned picture of the library's own (a stock picture, a mark, a tab
+// junction) at the screen's scale: the bitmap itself at 96 pixels per
+// inch; otherwise a DIB-section copy, enlarged pixel for pixel by the
+// whole factor and, where that overshoots, reduced smoothly to the scaled
+// size (the original is deleted). When no copy can be made, the bitmap
+// itself. Pictures an application supplies are drawn as given.
+HBITMAP ScaleLibraryPicture(HBITMAP owned);
+
 // Copies a whole bitmap to (x, y) of a context (SRCCOPY); cheap for a DIB
 // section.
 void DrawBitmap(HDC target, int x, int y, HBITMAP bitmap);

@@ -56,4 +56,28 @@ constexpr int MulDivRounded(int a, int b, int c) {
     return static_cast<int>(result);
 }
 
+// The pixel lengths the library fixes were made for a screen of 96 pixels
+// per inch; on a finer screen each grows by its resolution over 96 (never
+// shrinks on a coarser one), so that they stay in proportion to the text.
+constexpr int kBaseDpi = 96;
+// Resolutions beyond this (or none at all) are taken as this or as 96.
+constexpr int kMaxDpi = 8 * kBaseDpi;
+
+struct Scale {
+    int dpi = kBaseDpi;
+    constexpr int operator()(int px) const { return MulDivRounded(px, dpi, kBaseDpi); }
+    // The whole multiple a picture of the library is first enlarged by:
+    // the resolution's factor rounded up.
+    constexpr int PictureFactor() const { return (dpi + kBaseDpi - 1) / kBaseDpi; }
+    bool operator==(const Scale&) const = default;
+};
+
+// The scale for a screen resolution as the screen reports it.
+constexpr Scale ScaleForDpi(int dpi) {
+    if (dpi <= kBaseDpi) {
+        return {kBaseDpi};
+    }
+    return {dpi < kMaxDpi ? dpi : kMaxDpi};
+}
+
 } // namespace quorl

@@ -13,15 +13,11 @@ namespace {
 constexpr const char* kDefaultFontProfile = "Modern,8,500";
 constexpr int kPointsPerInch = 72;
 
-HFONT CreateControlFont() {
+HFONT CreateControlFont(int pixelsPerInch) {
     char value[kFontProfileBufferSize];
     GetProfileStringA(QUORL_PROFILE_SECTIONA, QUORL_PROFILE_FONTA, kDefaultFontProfile, value,
                       sizeof value);
     const FontProfile profile = SplitFontProfile(value);
-
-    HDC screen = CreateCompatibleDC(nullptr);
-    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-    DeleteDC(screen);
 
     const int height = MulDiv(profile.pointSize, pixelsPerInch, kPointsPerInch);
     return CreateFontA(height, 0, 0, 0, profile.weight, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0,
@@ -36,10 +32,19 @@ void DeleteAndClear(Handle& handle) {
     }
 }
 
+int ScreenPixelsPerInch() {
+    HDC screen = CreateCompatibleDC(nullptr);
+    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+    DeleteDC(screen);
+    return pixelsPerInch;
+}
+
 } // namespace
 
 void CreateSharedObjects() {
-    g_library.controlFont = CreateControlFont();
+    const int pixelsPerInch = ScreenPixelsPerInch();
+    g_library.scale = ScaleForDpi(pixelsPerInch);
+    g_library.controlFont = CreateControlFont(pixelsPerInch);
     if (g_library.darkGreyPen == nullptr) {
         g_library.darkGreyPen = CreatePen(PS_SOLID, 1, kDarkGrey);
     }

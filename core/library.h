@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "core/geometry.h"
+
 namespace quorl {
 
 struct LibraryState {
@@ -17,12 +19,18 @@ struct LibraryState {
     UINT msgGetFieldName = 0; // 0: not registered, never matched
     UINT msgFocusNotify = 0;
     UINT msgPaintDC = 0;
+    Scale scale; // of the screen's resolution, read with the control font
 };
 
 extern LibraryState g_library;
 
 constexpr COLORREF kDarkGrey = RGB(0x80, 0x80, 0x80);
 constexpr COLORREF kLightGrey = RGB(0xC0, 0xC0, 0xC0);
+
+// A length the library fixes in pixels, on this screen.
+inline int Scaled(int px) {
+    return g_library.scale(px);
+}
 
 // Creates the shared font and pens (the pens only when missing).
 void CreateSharedObjects();

@@ -2,7 +2,9 @@
 # The library's main job: builds both DLLs and the gallery program, then
 #   with a display (DISPLAY set):  opens the gallery window under Wine;
 #   without one:                   writes a screenshot of every page and of a
-#                                  few states as PNG and prints their paths.
+#                                  few states as PNG and prints their paths,
+#                                  and the same at 144 and 192 dpi (in the
+#                                  subfolders 144dpi and 192dpi).
 # Options:
 #   --screenshots [DIR]   screenshots even with a display (default build/screenshots)
 #   --update-docs         screenshots into docs/images (the README's pictures)
@@ -50,3 +52,10 @@ target=$(realpath "$out")
 # paths, shown here as the ones on this machine.
 tools/wine-run.sh "$prefix" build/win64/gallery.exe --screenshots "Z:${target//\//\\}" \
     | tr -d '\r' | sed -e 's|^Z:||' -e 's|\\|/|g'
+# Finer screens: prefixes of their own, on a private X server.
+for dpi in 144 192; do
+    mkdir -p "$target/${dpi}dpi"
+    tools/wine-dpi.sh "$dpi" "build/win64/wineprefix-$dpi" build/win64/gallery.exe \
+        --screenshots "Z:${target//\//\\}\\${dpi}dpi" \
+        | tr -d '\r' | sed -e 's|^Z:||' -e 's|\\|/|g'
+done

@@ -74,6 +74,10 @@ void ChoosePicture(HWND window, ButtonBlock& block) {
                                   &block.palette)) {
                 // The found picture is the button's own: kept in the form that paints fastest.
                 block.picture = KeepAsDibSection(block.picture);
+                // A stock picture grows with the screen; an application's is drawn as given.
+                if (module == g_library.instance) {
+                    block.picture = ScaleLibraryPicture(block.picture);
+                }
                 return;
             }
             // A failed 8-bit load may still hand back the palette it built.

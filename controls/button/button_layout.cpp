@@ -31,13 +31,20 @@ Outline ClosedOutline(int left, int top, int right, int bottom) {
 
 } // namespace
 
-Layout ComputeLayout(int clientWidth, int pictureWidth, int captionWidth) {
-    const int free = clientWidth - captionWidth - pictureWidth - kLayoutReserve;
-    return {free / 3 + kLayoutMargin, (2 * free) / 3 + pictureWidth + kLayoutMargin};
+Layout ComputeLayout(int clientWidth, int pictureWidth, int captionWidth, Scale scale) {
+    const int free = clientWidth - captionWidth - pictureWidth - scale(kLayoutReserve);
+    const int margin = scale(kLayoutMargin);
+    Layout layout = {free / 3 + margin, (2 * free) / 3 + pictureWidth + margin};
+    const int captionEnd = clientWidth - scale(kFrameLines + kEdgeWidth);
+    if (scale != Scale{} && layout.captionLeft + captionWidth > captionEnd) {
+        layout.captionLeft = captionEnd - captionWidth;
+    }
+    return layout;
 }
 
-PixelRect MeasureRect(int clientWidth, int clientHeight, int pictureWidth) {
-    return {pictureWidth, kMeasureInset, clientWidth - kMeasureInset, clientHeight - kMeasureInset};
+PixelRect MeasureRect(int clientWidth, int clientHeight, int pictureWidth, Scale scale) {
+    const int inset = scale(kMeasureInset);
+    return {pictureWidth, inset, clientWidth - inset, clientHeight - inset};
 }
 
 std::uint32_t PackCaptionSize(int width, int height) {
@@ -52,14 +59,15 @@ PixelRect CaptionRect(int captionLeft, std::uint32_t captionSize, int clientHeig
             middle + halfHeight};
 }
 
-PixelRect FocusMarkRect(int captionLeft, std::uint32_t captionSize, int clientHeight) {
+PixelRect FocusMarkRect(int captionLeft, std::uint32_t captionSize, int clientHeight, Scale scale) {
     const PixelRect caption = CaptionRect(captionLeft, captionSize, clientHeight);
-    return {caption.left - kFocusMarkGap, caption.top - kFocusMarkGap,
-            caption.right + kFocusMarkGap, caption.bottom + kFocusMarkGap};
+    const int gap = scale(kFocusMarkGap);
+    return {caption.left - gap, caption.top - gap, caption.right + gap, caption.bottom + gap};
 }
 
-PixelRect FocusMarkEraseRect(int captionLeft, std::uint32_t captionSize, int clientHeight) {
-    PixelRect mark = FocusMarkRect(captionLeft, captionSize, clientHeight);
+PixelRect FocusMarkEraseRect(int captionLeft, std::uint32_t captionSize, int clientHeight,
+                             Scale scale) {
+    PixelRect mark = FocusMarkRect(captionLeft, captionSize, clientHeight, scale);
     ++mark.right;
     ++mark.bottom;
     return mark;
@@ -77,16 +85,27 @@ Outline InnerFrame(int clientWidth, int clientHeight) {
     return ClosedOutline(1, 1, clientWidth - 2, clientHeight - 2);
 }
 
-EdgeBands ComputeEdgeBands(int clientWidth, int clientHeight) {
-    const int inner = kFrameLines + kEdgeWidth;
+EdgeBands ComputeEdgeBands(int clientWidth, int clientHeight, Scale scale) {
+    const int frame = scale(kFrameLines);
+    const int inner = scale(kFrameLines + kEdgeWidth);
+    const int dark = scale(kFrameLines + kDarkEdgeIndent);
     return {
-        {kFrameLines, kFrameLines, clientWidth - inner, inner},
-        {kFrameLines, kFrameLines, inner, clientHeight - inner},
-        {kFrameLines + kDarkEdgeIndent, clientHeight - inner, clientWidth - kFrameLines,
-         clientHeight - kFrameLines},
-        {clientWidth - inner, kFrameLines + kDarkEdgeIndent, clientWidth - kFrameLines,
-         clientHeight - kFrameLines},
+        {frame, frame, clientWidth - inner, inner},
+        {frame, frame, inner, clientHeight - inner},
+        {dark, clientHeight - inner, clientWidth - frame, clientHeight - frame},
+        {clientWidth - inner, dark, clientWidth - frame, clientHeight - frame},
     };
+}
+
+EdgeBands FrameRing(int clientWidth, int clientHeight, int ring, Scale scale) {
+    const int out = scale(ring);
+    const int in = scale(ring + 1);
+    const int right = clientWidth - out;
+    const int bottom = clientHeight - out;
+    return {{out, out, right, in},
+            {out, out, in, bottom},
+            {out, clientHeight - in, right, bottom},
+            {clientWidth - in, out, right, bottom}};
 }
 
 PictureIds PictureSearchIds(int controlId, bool paletteDisplay) {
@@ -115,16 +134,18 @@ ScrollExtents ComputeScrollExtents(const ScrollInput& in) {
             overHeight > 0 ? overHeight + in.horizontalBarHeight : 0};
 }
 
-int NewScrollPosition(unsigned code, unsigned thumb, int position, int maximum) {
+int NewScrollPosition(unsigned code, unsigned thumb, int position, int maximum, Scale scale) {
+    const int line = scale(kLineStep);
+    const int page = scale(kPageStep);
     switch (code) {
     case kScrollLineUp:
-        return position - kLineStep < 0 ? 0 : position - kLineStep;
+        return position - line < 0 ? 0 : position - line;
     case kScrollLineDown:
-        return position + kLineStep > maximum ? maximum : position + kLineStep;
+        return position + line > maximum ? maximum : position + line;
     case kScrollPageUp:
-        return position - kPageStep < 0 ? 0 : position - kPageStep;
+        return position - page < 0 ? 0 : position - page;
     case kScrollPageDown:
-        return position + kPageStep > maximum ? maximum : position + kPageStep;
+        return position + page > maximum ? maximum : position + page;
     case kScrollThumbTrack:
         return static_cast<int>(thumb & kMaxThumb);
     case kScrollTop:

@@ -9,6 +9,8 @@
 
 namespace quorl::button {
 
+// The lengths below are for 96 pixels per inch; the functions that take a
+// scale grow them with the screen.
 // Gap that the frame, the edges and the spaces between the parts take from
 // the button's width before the rest is shared out.
 constexpr int kLayoutReserve = 10;
@@ -20,15 +22,17 @@ constexpr int kMeasureInset = 2;
 constexpr int kFocusMarkGap = 2;
 
 // Picture and caption positions. The free width is split in thirds: one
-// before the picture, one between picture and caption, one after.
+// before the picture, one between picture and caption, one after. On a
+// finer screen (fonts there run a little wider than the scale) a caption
+// that would run past the edges is moved left to end inside them.
 struct Layout {
     int pictureLeft;
     int captionLeft;
 };
-Layout ComputeLayout(int clientWidth, int pictureWidth, int captionWidth);
+Layout ComputeLayout(int clientWidth, int pictureWidth, int captionWidth, Scale scale = {});
 
 // The rectangle the caption is measured in (DrawText computes its extent).
-PixelRect MeasureRect(int clientWidth, int clientHeight, int pictureWidth);
+PixelRect MeasureRect(int clientWidth, int clientHeight, int pictureWidth, Scale scale = {});
 
 // Caption size as stored: width in the low 16 bits, height in the high 16.
 std::uint32_t PackCaptionSize(int width, int height);
@@ -42,9 +46,11 @@ inline int CaptionHeight(std::uint32_t size) {
 // The caption, centred vertically as a block around half the client height.
 PixelRect CaptionRect(int captionLeft, std::uint32_t captionSize, int clientHeight);
 // The dotted focus mark: the caption rectangle grown by the focus gap.
-PixelRect FocusMarkRect(int captionLeft, std::uint32_t captionSize, int clientHeight);
+PixelRect FocusMarkRect(int captionLeft, std::uint32_t captionSize, int clientHeight,
+                        Scale scale = {});
 // The focus mark's area when it is removed: right and bottom lines included.
-PixelRect FocusMarkEraseRect(int captionLeft, std::uint32_t captionSize, int clientHeight);
+PixelRect FocusMarkEraseRect(int captionLeft, std::uint32_t captionSize, int clientHeight,
+                             Scale scale = {});
 
 // Top of the picture in the button look: centred, negative when taller.
 int PictureTop(int clientHeight, int pictureHeight);
@@ -65,7 +71,11 @@ struct EdgeBands {
     PixelRect bottom;
     PixelRect right;
 };
-EdgeBands ComputeEdgeBands(int clientWidth, int clientHeight);
+EdgeBands ComputeEdgeBands(int clientWidth, int clientHeight, Scale scale = {});
+
+// On a finer screen the frame's outlines become bands: ring 0 (the outer
+// outline) and ring 1 (the inner one), each as thick as one scaled pixel.
+EdgeBands FrameRing(int clientWidth, int clientHeight, int ring, Scale scale);
 
 // Ids of the picture search in order: on palette displays the 256-colour
 // variant at id + 0x4000 comes first. Ids are kept to 16 bits.
@@ -114,7 +124,7 @@ enum ScrollCode : unsigned {
 };
 // New position for a code at position P with largest position M. The
 // thumb-track position is taken as it comes, not limited.
-int NewScrollPosition(unsigned code, unsigned thumb, int position, int maximum);
+int NewScrollPosition(unsigned code, unsigned thumb, int position, int maximum, Scale scale = {});
 
 // One tick of automatic scrolling: one pixel in the current direction,
 // turning at 0 and at the extent.

@@ -1,6 +1,7 @@
 // Painting of the graphic push button: layout, double frame, 3-D edges,
 // the picture (normal, disabled, with its palette), the caption and the
 // dotted focus mark. The face between the parts is the class background.
+#include <algorithm>
 #include <initializer_list>
 
 #include "controls/button/button_internal.h"
@@ -55,16 +56,32 @@ void FillBands(HDC dc, const PixelRect& first, const PixelRect& second, int stoc
     SelectObject(dc, previous);
 }
 
+// On a finer screen the two outlines are bands of the pens' colours.
+constexpr int kOuterRing = 0;
+constexpr int kInnerRing = 1;
+void FillRing(HDC dc, const EdgeBands& ring, int stockBrush) {
+    FillBands(dc, ring.top, ring.left, stockBrush);
+    FillBands(dc, ring.bottom, ring.right, stockBrush);
+}
+
 void DrawFrameAndEdges(HDC dc, int width, int height, LONG state) {
-    HGDIOBJ previous = SelectObject(
-        dc, GetStockObject((state & QBSTATE_DEFAULT) != 0 ? kDefaultOuterPen : kNormalOuterPen));
-    DrawOutline(dc, OuterFrame(width, height));
-    SelectObject(dc, GetStockObject(kInnerPen));
-    DrawOutline(dc, InnerFrame(width, height));
-    SelectObject(dc, previous);
+    const Scale scale = g_library.scale;
+    const bool isDefault = (state & QBSTATE_DEFAULT) != 0;
+    if (scale == Scale{}) {
+        HGDIOBJ previous =
+            SelectObject(dc, GetStockObject(isDefault ? kDefaultOuterPen : kNormalOuterPen));
+        DrawOutline(dc, OuterFrame(width, height));
+        SelectObject(dc, GetStockObject(kInnerPen));
+        DrawOutline(dc, InnerFrame(width, height));
+        SelectObject(dc, previous);
+    } else {
+        FillRing(dc, FrameRing(width, height, kOuterRing, scale),
+                 isDefault ? BLACK_BRUSH : WHITE_BRUSH);
+        FillRing(dc, FrameRing(width, height, kInnerRing, scale), BLACK_BRUSH);
+    }
 
     const EdgeBrushes brushes = LooksPressed(state) ? kPressedEdges : kRaisedEdges;
-    const EdgeBands bands = ComputeEdgeBands(width, height);
+    const EdgeBands bands = ComputeEdgeBands(width, height, scale);
     FillBands(dc, bands.top, bands.left, brushes.light);
     FillBands(dc, bands.bottom, bands.right, brushes.dark);
 }
@@ -102,6 +119,26 @@ UINT DrawPicture(HWND window, HDC dc, const ButtonBlock& block, const BITMAP& si
     return changed;
 }
 
+// The widest word of the caption: a word wider than the room is not
+// broken, but the measure may report the room instead of the word.
+int WidestWord(HDC dc, const char* caption) {
+    int widest = 0;
+    const char* word = caption;
+    for (const char* p = caption;; ++p) {
+        if (*p == '\0' || *p == ' ' || *p == '\n' || *p == '\r') {
+            SIZE size{};
+            if (p > word && GetTextExtentPoint32A(dc, word, static_cast<int>(p - word), &size) &&
+                size.cx > widest) {
+                widest = size.cx;
+            }
+            if (*p == '\0') {
+                return widest;
+            }
+            word = p + 1;
+        }
+    }
+}
+
 void DrawCaption(HDC dc, const char* caption, const PixelRect& where) {
     const COLORREF previousBackground = SetBkColor(dc, kCaptionBackground);
     const UINT previousAlignment = SetTextAlign(dc, kCaptionAlignment);
@@ -133,12 +170,19 @@ UINT Paint(HWND window, ButtonBlock* block, HDC dc) {
         previousFont = SelectObject(dc, block->font);
     }
 
-    if (block->captionLeft == 0 || block->captionSize == 0) {
-        RECT measured = ToRect(MeasureRect(width, height, picture.bmWidth));
+    // On a finer screen the caption is measured at every paint, in the font
+    // it is drawn in (one set after the first paint included), so that the
+    // edges can keep it whole; at 96 dpi the first measure stands.
+    if (block->captionLeft == 0 || block->captionSize == 0 || g_library.scale != Scale{}) {
+        RECT measured = ToRect(MeasureRect(width, height, picture.bmWidth, g_library.scale));
         DrawTextA(dc, caption, -1, &measured, kMeasureFlags);
-        const int textWidth = measured.right - measured.left;
+        int textWidth = measured.right - measured.left;
+        // A word wider than the room is not broken, but measured as the room.
+        if (g_library.scale != Scale{}) {
+            textWidth = std::max(textWidth, WidestWord(dc, caption));
+        }
         const int textHeight = measured.bottom - measured.top;
-        const Layout layout = ComputeLayout(width, picture.bmWidth, textWidth);
+        const Layout layout = ComputeLayout(width, picture.bmWidth, textWidth, g_library.scale);
         block->pictureLeft = layout.pictureLeft;
         block->captionLeft = layout.captionLeft;
         block->captionSize = PackCaptionSize(textWidth, textHeight);
@@ -176,11 +220,12 @@ void DrawFocusMark(HWND window, const ButtonBlock* block, HDC given) {
     RECT client;
     GetClientRect(window, &client);
     if ((StateOf(window) & QSTATE_FOCUSED) != 0) {
-        const PixelRect mark = FocusMarkRect(block->captionLeft, block->captionSize, client.bottom);
+        const PixelRect mark =
+            FocusMarkRect(block->captionLeft, block->captionSize, client.bottom, g_library.scale);
         DrawDottedRect(dc, mark.left, mark.top, mark.right, mark.bottom);
     } else {
-        const RECT erase =
-            ToRect(FocusMarkEraseRect(block->captionLeft, block->captionSize, client.bottom));
+        const RECT erase = ToRect(FocusMarkEraseRect(block->captionLeft, block->captionSize,
+                                                     client.bottom, g_library.scale));
         FillRect(dc, &erase, static_cast<HBRUSH>(GetStockObject(kFocusEraseBrush)));
         InvalidateRect(window, &erase, TRUE);
         UpdateWindow(window);

@@ -3,6 +3,7 @@
 #include "controls/button/button_internal.h"
 #include "controls/button/button_layout.h"
 #include "core/helpers.h"
+#include "core/library.h"
 
 namespace quorl::button {
 
@@ -78,8 +79,8 @@ void RecomputeScrollRanges(HWND window, ButtonBlock* block) {
 
 void OnHScroll(HWND window, WPARAM wParam) {
     const int position = GetScrollPos(window, SB_HORZ);
-    const int next =
-        NewScrollPosition(LOWORD(wParam), HIWORD(wParam), position, RangeMax(window, SB_HORZ));
+    const int next = NewScrollPosition(LOWORD(wParam), HIWORD(wParam), position,
+                                       RangeMax(window, SB_HORZ), g_library.scale);
     ScrollBy(window, position - next, 0);
     SetScrollPos(window, SB_HORZ, next, TRUE);
 }
@@ -92,7 +93,8 @@ void OnVScroll(HWND window, ButtonBlock* block, WPARAM wParam) {
     // The computed extent, not the bar's range: automatic scrolling shows
     // no vertical bar.
     const int maximum = ScrollExtentsOf(window, block).vertical;
-    const int next = NewScrollPosition(LOWORD(wParam), HIWORD(wParam), position, maximum);
+    const int next =
+        NewScrollPosition(LOWORD(wParam), HIWORD(wParam), position, maximum, g_library.scale);
     ScrollBy(window, 0, position - next);
     block->scrollY = next;
     SetScrollPos(window, SB_VERT, next, TRUE);

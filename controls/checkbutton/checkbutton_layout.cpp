@@ -59,20 +59,22 @@ int MarkIndexOf(unsigned long state) {
     return pressed ? kMarkUncheckedPressed : kMarkUnchecked;
 }
 
-PixelPoint MarkPosition(unsigned long style, int clientRight, int markWidth) {
+PixelPoint MarkPosition(unsigned long style, int clientRight, int markWidth, Scale scale) {
     if (HasLeftText(style)) {
-        return {clientRight - markWidth, kMarkTop};
+        return {clientRight - markWidth, scale(kMarkTop)};
     }
-    return {HasCentredText(style) ? kCentredMarkLeft : 0, kMarkTop};
+    return {HasCentredText(style) ? scale(kCentredMarkLeft) : 0, scale(kMarkTop)};
 }
 
-PixelRect CaptionRect(unsigned long style, int clientRight, int clientBottom, int markWidth) {
-    const int top = kCaptionVerticalGap;
-    const int bottom = clientBottom - kCaptionVerticalGap;
+PixelRect CaptionRect(unsigned long style, int clientRight, int clientBottom, int markWidth,
+                      Scale scale) {
+    const int gap = scale(kCaptionGap);
+    const int top = scale(kCaptionVerticalGap);
+    const int bottom = clientBottom - top;
     if (HasLeftText(style)) {
-        return {kCaptionGap, top, clientRight - markWidth - kLeftTextMarkGap, bottom};
+        return {gap, top, clientRight - markWidth - scale(kLeftTextMarkGap), bottom};
     }
-    return {markWidth + kCaptionGap, top, clientRight - kCaptionGap, bottom};
+    return {markWidth + gap, top, clientRight - gap, bottom};
 }
 
 Alignment CaptionAlignment(unsigned long style) {
@@ -82,15 +84,18 @@ Alignment CaptionAlignment(unsigned long style) {
     return HasCentredText(style) ? Alignment::Center : Alignment::Left;
 }
 
-PixelRect FocusFrame(unsigned long style, int clientRight, int markWidth, PixelRect measured) {
+PixelRect FocusFrame(unsigned long style, int clientRight, int markWidth, PixelRect measured,
+                     Scale scale) {
     int shift = 0;
     if (HasLeftText(style)) {
-        shift = clientRight - markWidth - measured.right - kFocusShiftGap;
+        shift = clientRight - markWidth - measured.right - scale(kFocusShiftGap);
     } else if (HasCentredText(style)) {
-        shift = (clientRight - measured.right - kFocusShiftGap) / 2;
+        shift = (clientRight - measured.right - scale(kFocusShiftGap)) / 2;
     }
-    return {measured.left + shift - kFocusPadX, measured.top - kFocusPadY,
-            measured.right + shift + kFocusPadX, measured.bottom + kFocusPadY + kFocusExtraBottom};
+    const int padX = scale(kFocusPadX);
+    const int padY = scale(kFocusPadY);
+    return {measured.left + shift - padX, measured.top - padY, measured.right + shift + padX,
+            measured.bottom + padY + scale(kFocusExtraBottom)};
 }
 
 PixelRect FocusFrameArea(PixelRect frame) {

@@ -33,14 +33,17 @@ int MarkBaseId(unsigned long style);
 int MarkIndexOf(unsigned long state);
 
 // Client rectangle (0, 0, right, bottom); markWidth 0 when there is no mark.
-PixelPoint MarkPosition(unsigned long style, int clientRight, int markWidth);
-PixelRect CaptionRect(unsigned long style, int clientRight, int clientBottom, int markWidth);
+// The gaps and insets are for 96 pixels per inch and grow with scale.
+PixelPoint MarkPosition(unsigned long style, int clientRight, int markWidth, Scale scale = {});
+PixelRect CaptionRect(unsigned long style, int clientRight, int clientBottom, int markWidth,
+                      Scale scale = {});
 Alignment CaptionAlignment(unsigned long style);
 
 // The dotted focus frame around the caption. measured is the caption
 // rectangle after measuring the text (left and top kept, width and height
 // of the text). The result is the frame's inclusive corners.
-PixelRect FocusFrame(unsigned long style, int clientRight, int markWidth, PixelRect measured);
+PixelRect FocusFrame(unsigned long style, int clientRight, int markWidth, PixelRect measured,
+                     Scale scale = {});
 // Area to repaint so that the dots of a focus frame disappear.
 PixelRect FocusFrameArea(PixelRect frame);
 

@@ -54,7 +54,7 @@ void TakeSnapshot(HWND window, const CheckButtonData& data, Snapshot& shot) {
 
 RECT CaptionRectOf(const Snapshot& shot) {
     return ToRect(CaptionRect(static_cast<unsigned long>(shot.style), shot.client.right,
-                              shot.client.bottom, shot.markSize.cx));
+                              shot.client.bottom, shot.markSize.cx, g_library.scale));
 }
 
 UINT CaptionFormat(const Snapshot& shot) {
@@ -62,8 +62,8 @@ UINT CaptionFormat(const Snapshot& shot) {
 }
 
 void DrawMark(HDC dc, const Snapshot& shot) {
-    const PixelPoint at =
-        MarkPosition(static_cast<unsigned long>(shot.style), shot.client.right, shot.markSize.cx);
+    const PixelPoint at = MarkPosition(static_cast<unsigned long>(shot.style), shot.client.right,
+                                       shot.markSize.cx, g_library.scale);
     if ((shot.state & QSTATE_DISABLED) == 0) {
         DrawBitmap(dc, at.x, at.y, shot.mark);
         return;
@@ -135,7 +135,7 @@ void UpdateFocusFrame(HWND window, CheckButtonData* data, HDC dc) {
     const PixelRect measured = {caption.left, caption.top, caption.left + (text.right - text.left),
                                 caption.top + (text.bottom - text.top)};
     const PixelRect frame = FocusFrame(static_cast<unsigned long>(shot.style), shot.client.right,
-                                       shot.markSize.cx, measured);
+                                       shot.markSize.cx, measured, g_library.scale);
     if ((shot.state & QSTATE_FOCUSED) != 0) {
         DrawDottedRect(target, frame.left, frame.top, frame.right, frame.bottom);
     } else {

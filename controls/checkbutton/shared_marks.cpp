@@ -41,7 +41,7 @@ HBITMAP SharedMark(int id) {
         return known->bitmap;
     }
     HBITMAP original = LoadBitmapA(g_library.instance, MAKEINTRESOURCEA(id));
-    HBITMAP shared = CopyAsDibSection(original);
+    HBITMAP shared = ScaleLibraryPicture(CopyAsDibSection(original));
     if (original != nullptr) {
         DeleteObject(original);
     }

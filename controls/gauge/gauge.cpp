@@ -4,6 +4,7 @@
 
 #include "controls/gauge/gauge_layout.h"
 #include "core/accessible.h"
+#include "core/library.h"
 #include "core/paint_dc.h"
 #include "core/rect_convert.h"
 
@@ -30,23 +31,26 @@ WindowLongs ReadLongs(HWND window) {
             reinterpret_cast<HFONT>(GetWindowLongPtrA(window, GAUGEWL_FONT))};
 }
 
-void DrawBevelLine(HDC dc, const BevelLine& line) {
-    MoveToEx(dc, line.points[0].x, line.points[0].y, nullptr);
-    LineTo(dc, line.points[1].x, line.points[1].y);
-    LineTo(dc, line.points[2].x, line.points[2].y);
+void DrawBevelLine(HDC dc, const BevelLine& bevelLine, int index) {
+    for (int k = 0; k < bevelLine.thickness; ++k) {
+        const BevelLine line = DeflatedBevelLine(bevelLine, index, k);
+        MoveToEx(dc, line.points[0].x, line.points[0].y, nullptr);
+        LineTo(dc, line.points[1].x, line.points[1].y);
+        LineTo(dc, line.points[2].x, line.points[2].y);
+    }
 }
 
 // Raised: light upper-left, dark lower-right; sunken the other way round.
 void DrawBevel(HDC dc, const PixelRect& r, int inset, bool raised) {
     HPEN light = CreatePen(PS_SOLID, kLineWidth, GetSysColor(COLOR_WINDOW));
     HPEN dark = CreatePen(PS_SOLID, kLineWidth, GetSysColor(COLOR_BTNSHADOW));
-    const Bevel bevel = BevelOf(r, inset);
+    const Bevel bevel = BevelOf(r, inset, g_library.scale);
     HGDIOBJ previous = SelectObject(dc, raised ? light : dark);
-    DrawBevelLine(dc, bevel.lines[0]);
-    DrawBevelLine(dc, bevel.lines[1]);
+    DrawBevelLine(dc, bevel.lines[0], 0);
+    DrawBevelLine(dc, bevel.lines[1], 1);
     SelectObject(dc, raised ? dark : light);
-    DrawBevelLine(dc, bevel.lines[2]);
-    DrawBevelLine(dc, bevel.lines[3]);
+    DrawBevelLine(dc, bevel.lines[2], 2);
+    DrawBevelLine(dc, bevel.lines[3], 3);
     SelectObject(dc, previous);
     DeleteObject(light);
     DeleteObject(dark);
@@ -57,6 +61,16 @@ void DrawCentredText(HDC dc, const char* text, const PixelRect& where) {
     DrawTextA(dc, text, -1, &r, kCentredFormat);
 }
 
+// The frame of a rectangle drawn by Rectangle, thickened inward on a finer
+// screen.
+void ThickenFrame(HDC dc, const PixelRect& r) {
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    for (int k = 1; k < LineThickness(g_library.scale); ++k) {
+        Rectangle(dc, r.left + k, r.top + k, r.right - k, r.bottom - k);
+    }
+    SelectObject(dc, previous);
+}
+
 // Trough and filled part share the face colour; the filled part stands out
 // by its raised edge inside the sunken trough.
 void DrawBar(HDC dc, const PixelRect& bar, int percent) {
@@ -65,10 +79,12 @@ void DrawBar(HDC dc, const PixelRect& bar, int percent) {
     HGDIOBJ previousBrush = SelectObject(dc, face);
     HGDIOBJ previousPen = SelectObject(dc, frame);
     Rectangle(dc, bar.left, bar.top, bar.right, bar.bottom);
+    ThickenFrame(dc, bar);
     DrawBevel(dc, bar, kTroughBevelInset, false);
     if (percent > 0) {
         const PixelRect filled = {bar.left, bar.top, FilledRight(bar, percent), bar.bottom};
         Rectangle(dc, filled.left, filled.top, filled.right, filled.bottom);
+        ThickenFrame(dc, filled);
         DrawBevel(dc, filled, kFilledBevelInset, true);
     }
     SelectObject(dc, previousPen);
@@ -79,9 +95,11 @@ void DrawBar(HDC dc, const PixelRect& bar, int percent) {
 
 void DrawTicks(HDC dc, const PixelRect& row, int intervals) {
     for (int i = 0; i <= intervals; ++i) {
-        const int x = TickX(row, i, intervals);
-        MoveToEx(dc, x, row.top, nullptr);
-        LineTo(dc, x, row.bottom);
+        const int x = TickX(row, i, intervals, g_library.scale);
+        for (int k = 0; k < LineThickness(g_library.scale); ++k) {
+            MoveToEx(dc, x + k, row.top, nullptr);
+            LineTo(dc, x + k, row.bottom);
+        }
     }
 }
 

@@ -92,9 +92,10 @@ int FilledRight(const PixelRect& bar, int percent) {
     return right < bar.right ? right : bar.right;
 }
 
-int TickX(const PixelRect& tickRect, int i, int n) {
+int TickX(const PixelRect& tickRect, int i, int n, Scale scale) {
     const int x = tickRect.left + MulDivRounded(i, tickRect.width(), n);
-    return x >= tickRect.right ? tickRect.right - 1 : x;
+    const int last = tickRect.right - LineThickness(scale);
+    return x > last ? last : x;
 }
 
 int ScaleTextLeft(const PixelRect& client, int margin, int i, int n, int textWidth) {
@@ -105,17 +106,41 @@ void FormatPercent(int percent, char (&buffer)[kPercentTextSize]) {
     std::snprintf(buffer, kPercentTextSize, "%d %%", percent);
 }
 
-Bevel BevelOf(const PixelRect& r, int d) {
+// At 96 pixels per inch the outer lines lie on the pixels d + 1 from each
+// edge and the inner ones on d + 2; scaled, pixel a from an edge starts at
+// s(a) from the near edge, and its outermost pixel from the far one is
+// s(a) + 1 in.
+Bevel BevelOf(const PixelRect& r, int d, Scale s) {
     const int l = r.left;
     const int t = r.top;
-    const int rr = r.right;
-    const int b = r.bottom;
-    return Bevel{{
-        {{{l + d + 1, b - d - 2}, {l + d + 1, t + d + 1}, {rr - d - 2, t + d + 1}}},
-        {{{l + d + 2, b - d - 3}, {l + d + 2, t + d + 2}, {rr - d - 3, t + d + 2}}},
-        {{{rr - d - 2, t + d + 1}, {rr - d - 2, b - d - 2}, {l + d + 1, b - d - 2}}},
-        {{{rr - d - 3, t + d + 2}, {rr - d - 3, b - d - 3}, {l + d + 2, b - d - 3}}},
-    }};
+    Bevel bevel{};
+    for (int line = 0; line < 4; ++line) {
+        const int a = d + 1 + line % 2;
+        const int near = s(a);
+        const int farX = r.right - s(a) - 1;
+        const int farY = r.bottom - s(a) - 1;
+        const bool upperLeft = line < 2;
+        bevel.lines[line] =
+            upperLeft
+                ? BevelLine{{{l + near, farY}, {l + near, t + near}, {farX, t + near}},
+                            s(a + 1) - s(a)}
+                : BevelLine{{{farX, t + near}, {farX, farY}, {l + near, farY}}, s(a + 1) - s(a)};
+    }
+    return bevel;
+}
+
+BevelLine DeflatedBevelLine(const BevelLine& bevelLine, int line, int k) {
+    // Upper-left lines run up the left side and along the top; lower-right
+    // ones down the right side and back along the bottom.
+    constexpr int kInX[2][3] = {{1, 1, -1}, {-1, -1, 1}};
+    constexpr int kInY[2][3] = {{-1, 1, 1}, {1, -1, -1}};
+    const int kind = line < 2 ? 0 : 1;
+    BevelLine moved = bevelLine;
+    for (int i = 0; i < 3; ++i) {
+        moved.points[i] = {bevelLine.points[i].x + k * kInX[kind][i],
+                           bevelLine.points[i].y + k * kInY[kind][i]};
+    }
+    return moved;
 }
 
 } // namespace quorl::gauge

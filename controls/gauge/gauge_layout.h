@@ -61,7 +61,9 @@ inline int Percentage(int position, int range) {
 int FilledRight(const PixelRect& bar, int percent);
 
 // x of tick mark i (0 to n); the last one is kept inside the row.
-int TickX(const PixelRect& tickRect, int i, int n);
+// On a finer screen a tick is as thick as a scaled pixel, the last one
+// still inside the row.
+int TickX(const PixelRect& tickRect, int i, int n, Scale scale = {});
 
 // Left edge of scale number i, centred under its tick; the last number
 // is not kept inside the gauge.
@@ -75,13 +77,22 @@ void FormatPercent(int percent, char (&buffer)[kPercentTextSize]);
 // and 1 take the upper-left pen, lines 2 and 3 the lower-right pen. Each
 // line is drawn from points[0] through points[1] to points[2], the end
 // point itself left unpainted.
+// On a finer screen each line lies on its scaled pixels and is drawn again
+// one pixel further in for each further pixel of its thickness.
 struct BevelLine {
     PixelPoint points[3];
+    int thickness = 1;
 };
 struct Bevel {
     BevelLine lines[4];
 };
-Bevel BevelOf(const PixelRect& r, int inset);
+Bevel BevelOf(const PixelRect& r, int inset, Scale scale = {});
+// Bevel line `line` (0 to 3) of a bevel, k pixels further in.
+BevelLine DeflatedBevelLine(const BevelLine& bevelLine, int line, int k);
+// The thickness of a line (the frames round bar and filled part).
+inline int LineThickness(Scale scale) {
+    return scale(1);
+}
 
 // Insets of the three bevels the gauge draws.
 constexpr int kBackgroundBevelInset = 0;

@@ -24,15 +24,24 @@ int ShareLeft(int width, int k, int n) {
     return MulDivRounded(width, k, n);
 }
 
+// Scaled, pixel k from an edge spans s(k) to s(k + 1) from it: its
+// thickness, and where it starts when counted from the far edge of size.
+int Thick(int k, Scale s) {
+    return s(k + 1) - s(k);
+}
+int FromFar(int size, int k, Scale s) {
+    return size - s(k + 1);
+}
+
 } // namespace
 
 bool IsLabelId(std::uint32_t id) {
     return id == GS_LABEL_ID || id == kLabelIdWide;
 }
 
-PixelRect ItemRect(int x, int y, int cx, int cy, int baseX, int baseY) {
+PixelRect ItemRect(int x, int y, int cx, int cy, int baseX, int baseY, Scale scale) {
     const int left = MulDivRounded(x, baseX, kHorizontalUnits);
-    const int top = MulDivRounded(y, baseY, kVerticalUnits) + kTabRowHeight;
+    const int top = MulDivRounded(y, baseY, kVerticalUnits) + scale(kTabRowHeight);
     return {left, top, left + MulDivRounded(cx, baseX, kHorizontalUnits),
             top + MulDivRounded(cy, baseY, kVerticalUnits)};
 }
@@ -42,18 +51,20 @@ std::uint32_t ControlStyle(std::uint32_t itemStyle, bool firstControl) {
     return firstControl ? style | kGroupBit : style;
 }
 
-PixelRect TabRect(const PixelRect& frame, int k, int n) {
+PixelRect TabRect(const PixelRect& frame, int k, int n, Scale scale) {
+    const int tabTop = scale(kTabTop);
+    const int tabHeight = scale(kTabHeight);
     if (n <= 0) {
-        return {frame.left, frame.top + kTabTop, frame.left, frame.top + kTabTop + kTabHeight};
+        return {frame.left, frame.top + tabTop, frame.left, frame.top + tabTop + tabHeight};
     }
     const int width = frame.width();
     const int share = width / n;
     const int left = frame.left + ShareLeft(width, k, n) + share / 2 - (3 * share) / 8;
-    const int top = frame.top + kTabTop;
-    return {left, top, left + (6 * share) / 8, top + kTabHeight};
+    const int top = frame.top + tabTop;
+    return {left, top, left + (6 * share) / 8, top + tabHeight};
 }
 
-int TabOutlines(int width, int n, int current, Line out[kMaxOutlineLines]) {
+int TabOutlines(int width, int n, int current, Line out[kMaxOutlineLines], Scale s) {
     if (n <= 0 || n > kMaxPages) {
         return 0;
     }
@@ -61,39 +72,47 @@ int TabOutlines(int width, int n, int current, Line out[kMaxOutlineLines]) {
     for (int k = 0; k < n; ++k) {
         const int x0 = ShareLeft(width, k, n);
         const int x1 = x0 + width / n;
-        const int left = x0 + kOutlineLeftInset;
-        const int right = x1 - kOutlineRightInset;
-        out[count++] = {Pen::Black, {left, 0}, {right, 0}};
-        out[count++] = {Pen::White, {left, 1}, {right, 1}};
+        const int left = x0 + s(kOutlineLeftInset);
+        const int right = x1 - s(kOutlineRightInset);
+        out[count++] = {Pen::Black, {left, s(0)}, {right, s(0)}, Thick(0, s)};
+        out[count++] = {Pen::White, {left, s(1)}, {right, s(1)}, Thick(1, s)};
         if (k == current) {
-            out[count++] = {Pen::White, {left, 2}, {right, 2}};
+            out[count++] = {Pen::White, {left, s(2)}, {right, s(2)}, Thick(2, s)};
         } else {
-            out[count++] = {Pen::Black, {x0, kFrameTop}, {x1 + 1, kFrameTop}};
-            out[count++] = {Pen::White, {x0, kFrameTop + 1}, {x1 + 1, kFrameTop + 1}};
-            out[count++] = {Pen::White, {x0, kFrameTop + 2}, {x1 + 1, kFrameTop + 2}};
+            for (int row = 0; row < 3; ++row) {
+                const int y = s(kFrameTop + row);
+                out[count++] = {row == 0 ? Pen::Black : Pen::White,
+                                {x0, y},
+                                {x1 + s(1), y},
+                                Thick(kFrameTop + row, s)};
+            }
         }
     }
     return count;
 }
 
-void FrameLines(int width, int height, Line out[kFrameLines]) {
-    const int r = width - 1;
-    const int b = height - 1;
-    const int top = kFrameTop;
+// At 96 pixels per inch: the black outer edge from (0, top) down, along
+// the bottom row and up the right column; white columns 1 and 2; grey rows
+// b - 1 and b - 2 and columns r - 1 and r - 2 (r, b: the last column and row).
+void FrameLines(int width, int height, Line out[kFrameLines], Scale s) {
+    const int top = s(kFrameTop);
+    const int below = s(kFrameTop + 1);
+    const int w = width;
+    const int h = height;
     int i = 0;
-    out[i++] = {Pen::Black, {0, top}, {0, b}};
-    out[i++] = {Pen::Black, {0, b}, {r, b}};
-    out[i++] = {Pen::Black, {r, b}, {r, top}};
-    out[i++] = {Pen::White, {1, top + 1}, {1, b}};
-    out[i++] = {Pen::White, {2, top + 1}, {2, b - 1}};
-    out[i++] = {Pen::Grey, {2, b - 1}, {r - 1, b - 1}};
-    out[i++] = {Pen::Grey, {3, b - 2}, {r - 1, b - 2}};
-    out[i++] = {Pen::Grey, {r - 1, top + 1}, {r - 1, b}};
-    out[i++] = {Pen::Grey, {r - 2, top + 1}, {r - 2, b}};
+    out[i++] = {Pen::Black, {0, top}, {0, h - s(1)}, Thick(0, s)};
+    out[i++] = {Pen::Black, {0, FromFar(h, 0, s)}, {w - s(1), FromFar(h, 0, s)}, Thick(0, s)};
+    out[i++] = {Pen::Black, {FromFar(w, 0, s), below}, {FromFar(w, 0, s), h}, Thick(0, s)};
+    out[i++] = {Pen::White, {s(1), below}, {s(1), h - s(1)}, Thick(1, s)};
+    out[i++] = {Pen::White, {s(2), below}, {s(2), h - s(2)}, Thick(2, s)};
+    out[i++] = {Pen::Grey, {s(2), FromFar(h, 1, s)}, {w - s(2), FromFar(h, 1, s)}, Thick(1, s)};
+    out[i++] = {Pen::Grey, {s(3), FromFar(h, 2, s)}, {w - s(2), FromFar(h, 2, s)}, Thick(2, s)};
+    out[i++] = {Pen::Grey, {FromFar(w, 1, s), below}, {FromFar(w, 1, s), h - s(1)}, Thick(1, s)};
+    out[i++] = {Pen::Grey, {FromFar(w, 2, s), below}, {FromFar(w, 2, s), h - s(1)}, Thick(2, s)};
 }
 
 int Junctions(int width, int n, int current, const JunctionSize sizes[3],
-              JunctionBlit out[kMaxJunctions]) {
+              JunctionBlit out[kMaxJunctions], Scale scale) {
     if (n <= 0 || n > kMaxPages) {
         return 0;
     }
@@ -107,8 +126,8 @@ int Junctions(int width, int n, int current, const JunctionSize sizes[3],
     out[count++] = {first,
                     {0, 0},
                     fs.width / 2,
-                    first == Junction::Plain ? fs.height : fs.height - 2,
-                    fs.width / 2 - 1};
+                    first == Junction::Plain ? fs.height : fs.height - scale(2),
+                    fs.width / 2 - scale(1)};
 
     for (int k = 1; k < n; ++k) {
         Junction j = Junction::Plain;
@@ -123,7 +142,7 @@ int Junctions(int width, int n, int current, const JunctionSize sizes[3],
 
     const Junction last = current == n - 1 ? Junction::LeftCurrent : Junction::Plain;
     const JunctionSize ls = size(last);
-    const int e = last == Junction::LeftCurrent ? 1 : 0;
+    const int e = last == Junction::LeftCurrent ? scale(1) : 0;
     out[count++] = {last, {width - e - ls.width / 2, 0}, ls.width / 2 + e, ls.height - 2 * e, 0};
     return count;
 }

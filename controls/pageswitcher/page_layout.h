@@ -16,7 +16,8 @@ constexpr int kMaxPages = 10;
 
 // ---- Page contents --------------------------------------------------------
 
-// Room above the page area for the tab row.
+// Room above the page area for the tab row. This and the other lengths
+// below are for 96 pixels per inch; the functions scale them.
 constexpr int kTabRowHeight = 26;
 
 // The window manager's WS_VISIBLE and WS_GROUP, for code without it.
@@ -28,7 +29,7 @@ constexpr std::uint32_t kGroupBit = 0x00020000;
 bool IsLabelId(std::uint32_t id);
 
 // Dialog units to pixels in the switcher's client area, below the tab row.
-PixelRect ItemRect(int x, int y, int cx, int cy, int baseX, int baseY);
+PixelRect ItemRect(int x, int y, int cx, int cy, int baseX, int baseY, Scale scale = {});
 
 // The style a page control is created with: hidden until its page is
 // shown, without the anchor mark, and opening a group when it is the
@@ -41,28 +42,32 @@ constexpr int kTabTop = 4;
 constexpr int kTabHeight = 20;
 
 // Tab k of n: three quarters of its share of the row, centred in it.
-PixelRect TabRect(const PixelRect& frame, int k, int n);
+PixelRect TabRect(const PixelRect& frame, int k, int n, Scale scale = {});
 
 // ---- Painting ------------------------------------------------------------
 
 enum class Pen { Black, White, Grey };
 
+// A horizontal or vertical line as the line operation draws it; a line
+// thicker than one pixel (on a finer screen) also covers the rows below or
+// the columns right of it, and then runs left to right or top to bottom.
 struct Line {
     Pen pen;
     PixelPoint from;
     PixelPoint to; // not painted
+    int thickness = 1;
 };
 
 // Outlines of n tabs with tab `current` open into its page: a double top
 // line per tab, and under every other tab the frame's top edge. Returns
 // the number of lines written.
 constexpr int kMaxOutlineLines = 5 * kMaxPages;
-int TabOutlines(int width, int n, int current, Line out[kMaxOutlineLines]);
+int TabOutlines(int width, int n, int current, Line out[kMaxOutlineLines], Scale scale = {});
 
 // The page frame: black outer edge, white left edge, dark grey bottom and
 // right edges, in the switcher's client coordinates.
 constexpr int kFrameLines = 9;
-void FrameLines(int width, int height, Line out[kFrameLines]);
+void FrameLines(int width, int height, Line out[kFrameLines], Scale scale = {});
 
 // Junction pictures between tabs.
 enum class Junction {
@@ -85,10 +90,11 @@ struct JunctionBlit {
     int sourceX;
 };
 
-// The left end, each junction between two tabs, and the right end.
+// The left end, each junction between two tabs, and the right end; sizes
+// are the pictures' sizes as drawn (scaled with the screen).
 constexpr int kMaxJunctions = kMaxPages + 1;
 int Junctions(int width, int n, int current, const JunctionSize sizes[3],
-              JunctionBlit out[kMaxJunctions]);
+              JunctionBlit out[kMaxJunctions], Scale scale = {});
 
 // ---- Growth --------------------------------------------------------------
 

@@ -5,6 +5,7 @@
 
 #include "controls/pageswitcher/label_list.h"
 #include "controls/pageswitcher/pageswitcher_data.h"
+#include "core/library.h"
 #include "core/rect_convert.h"
 
 namespace quorl::pageswitcher {
@@ -152,7 +153,8 @@ void LoadItems(DialogTemplateReader& reader, BaseUnits units, PageRecord& page, 
     bool first = true;
     DialogItem item;
     while (reader.Next(item)) {
-        const PixelRect at = ItemRect(item.x, item.y, item.cx, item.cy, units.x, units.y);
+        const PixelRect at =
+            ItemRect(item.x, item.y, item.cx, item.cy, units.x, units.y, g_library.scale);
         if (IsLabelId(item.id)) {
             labels.Add(at, item.style, item.title);
             continue;

@@ -36,17 +36,37 @@ bool LoadJunctions() {
     bool complete = true;
     for (int i = 0; i < kJunctionCount; ++i) {
         if (g_junctions[i] == nullptr) {
-            g_junctions[i] = KeepAsDibSection(
-                LoadBitmapA(g_library.instance, MAKEINTRESOURCEA(kJunctionBitmapId[i])));
+            g_junctions[i] = ScaleLibraryPicture(KeepAsDibSection(
+                LoadBitmapA(g_library.instance, MAKEINTRESOURCEA(kJunctionBitmapId[i]))));
         }
         complete = complete && g_junctions[i] != nullptr;
     }
     return complete;
 }
 
+// A thick line (on a finer screen) as the band it covers, in the brush of
+// its pen's colour.
+void DrawThickLine(HDC dc, const Line& line) {
+    int brush = GRAY_BRUSH; // the dark grey of the library's pen
+    if (line.pen == Pen::Black) {
+        brush = BLACK_BRUSH;
+    } else if (line.pen == Pen::White) {
+        brush = WHITE_BRUSH;
+    }
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(brush));
+    const bool horizontal = line.from.y == line.to.y;
+    PatBlt(dc, line.from.x, line.from.y, horizontal ? line.to.x - line.from.x : line.thickness,
+           horizontal ? line.thickness : line.to.y - line.from.y, PATCOPY);
+    SelectObject(dc, previous);
+}
+
 void DrawLines(HDC dc, const Line* lines, int count, HPEN grey) {
     for (int i = 0; i < count; ++i) {
         const Line& line = lines[i];
+        if (line.thickness > 1) {
+            DrawThickLine(dc, line);
+            continue;
+        }
         HGDIOBJ pen = grey;
         if (line.pen == Pen::Black) {
             pen = GetStockObject(BLACK_PEN);
@@ -68,7 +88,8 @@ void DrawJunctions(HDC dc, HDC memory, const ControlBlock& block, int width,
         sizes[i] = {static_cast<int>(info.bmWidth), static_cast<int>(info.bmHeight)};
     }
     JunctionBlit blits[kMaxJunctions];
-    const int count = Junctions(width, block.pageCount, block.currentPage, sizes, blits);
+    const int count =
+        Junctions(width, block.pageCount, block.currentPage, sizes, blits, g_library.scale);
     HGDIOBJ previous = SelectObject(memory, bitmaps[0]);
     for (int i = 0; i < count; ++i) {
         const JunctionBlit& b = blits[i];
@@ -89,12 +110,13 @@ void PaintTabRow(HDC dc, const ControlBlock& block) {
     HGDIOBJ previousPen = SelectObject(dc, GetStockObject(BLACK_PEN));
     if (complete && memory != nullptr) {
         Line outlines[kMaxOutlineLines];
-        DrawLines(dc, outlines, TabOutlines(width, block.pageCount, block.currentPage, outlines),
+        DrawLines(dc, outlines,
+                  TabOutlines(width, block.pageCount, block.currentPage, outlines, g_library.scale),
                   grey);
         DrawJunctions(dc, memory, block, width, g_junctions);
     }
     Line frame[kFrameLines];
-    FrameLines(width, height, frame);
+    FrameLines(width, height, frame, g_library.scale);
     DrawLines(dc, frame, kFrameLines, grey);
     SelectObject(dc, previousPen);
     if (memory != nullptr) {
@@ -166,7 +188,7 @@ HWND CreateTab(HINSTANCE module, const ControlBlock& block, HWND switcher, const
 void LayoutTabs(HWND switcher, ControlBlock& block) {
     const PixelRect frame = ToPixelRect(block.frame);
     for (int k = 0; k < block.pageCount; ++k) {
-        const PixelRect r = TabRect(frame, k, block.pageCount);
+        const PixelRect r = TabRect(frame, k, block.pageCount, g_library.scale);
         SetWindowPos(block.tabs[k], nullptr, r.left, r.top, r.width(), r.height(), kTabPlaceFlags);
     }
     for (int i = 0; i < block.pageCount; ++i) {

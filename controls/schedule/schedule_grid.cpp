@@ -167,12 +167,12 @@ PixelPoint GridOrigin(const GridState& grid) {
     return {grid.margin + 1, kHeadingLines * grid.charHeight + grid.boxHeight};
 }
 
-PixelRect CellRect(int cell, const CellSize& size) {
+PixelRect CellRect(int cell, const CellSize& size, Scale scale) {
     const int row = cell / kColumns;
     const int column = cell % kColumns;
-    return {column * size.width + kCellLeftInset, row * size.height + kCellTopInset,
-            (column + 1) * size.width + kCellRightInset,
-            (row + 1) * size.height - kCellBottomInset};
+    return {column * size.width + scale(kCellLeftInset), row * size.height + scale(kCellTopInset),
+            (column + 1) * size.width + scale(kCellRightInset),
+            (row + 1) * size.height - scale(kCellBottomInset)};
 }
 
 bool CentredColumnTitles(const GridState& grid, int clientWidth) {
@@ -190,17 +190,19 @@ const char* DayDigits(int day) {
     return kDigitTable + 2 * day;
 }
 
-DayCellLayout LayoutDayCell(const PixelRect& cell) {
+DayCellLayout LayoutDayCell(const PixelRect& cell, Scale scale) {
     DayCellLayout layout{};
-    layout.big = cell.height() > kBigCellHeight;
-    layout.number = {cell.left + kNumberIndent,
-                     cell.top + (layout.big ? kBigNumberDrop : kSmallNumberDrop)};
-    layout.holidayBar = {cell.left, cell.bottom - (layout.big ? kBigHolidayBar : kSmallHolidayBar),
+    layout.big = cell.height() > scale(kBigCellHeight);
+    layout.number = {cell.left + scale(kNumberIndent),
+                     cell.top + scale(layout.big ? kBigNumberDrop : kSmallNumberDrop)};
+    layout.holidayBar = {cell.left,
+                         cell.bottom - scale(layout.big ? kBigHolidayBar : kSmallHolidayBar),
                          cell.right, cell.bottom};
     const int middle = cell.left + cell.width() / 2;
-    const int barBottom = cell.bottom - kMarkBarBottom;
-    layout.leftBar = {cell.left, barBottom - kMarkBarRows, middle, barBottom};
-    layout.rightBar = {middle, barBottom - kMarkBarRows, cell.right, barBottom};
+    const int barBottom = cell.bottom - scale(kMarkBarBottom);
+    const int barTop = barBottom - scale(kMarkBarRows);
+    layout.leftBar = {cell.left, barTop, middle, barBottom};
+    layout.rightBar = {middle, barTop, cell.right, barBottom};
     return layout;
 }
 

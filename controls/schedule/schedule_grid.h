@@ -85,8 +85,9 @@ CellSize CellSizeFor(const GridState& grid, int clientWidth, int clientHeight);
 // Client point that becomes (0, 0) for the separator, titles and cells.
 PixelPoint GridOrigin(const GridState& grid);
 
-// Rectangle of cell i in grid coordinates.
-PixelRect CellRect(int cell, const CellSize& size);
+// Rectangle of cell i in grid coordinates; its insets (for 96 pixels per
+// inch) grow with scale.
+PixelRect CellRect(int cell, const CellSize& size, Scale scale = {});
 
 // Column titles sit centred over their column when the grid is wider than
 // this, else at the column's left edge.
@@ -98,7 +99,8 @@ int ColumnTitleX(int column, const CellSize& size, bool centred);
 // outside 1 to 31.
 const char* DayDigits(int day);
 
-// Where one cell's parts go, for a cell rectangle (l, t, r, b).
+// Where one cell's parts go, for a cell rectangle (l, t, r, b); indents,
+// drops, bars and the 15 pixels grow with scale.
 struct DayCellLayout {
     bool big;             // taller than 15 pixels: mark bars and the lower number
     PixelPoint number;    // text origin of the day number
@@ -106,7 +108,7 @@ struct DayCellLayout {
     PixelRect leftBar;    // mark bar halves, only when big
     PixelRect rightBar;
 };
-DayCellLayout LayoutDayCell(const PixelRect& cell);
+DayCellLayout LayoutDayCell(const PixelRect& cell, Scale scale = {});
 
 // Colours as 0x00BBGGRR values.
 constexpr std::uint32_t kLightGreyColour = 0xC0C0C0;

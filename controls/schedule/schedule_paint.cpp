@@ -57,7 +57,7 @@ void Draw3DFrame(HDC dc, const PixelRect& r, bool raised) {
 }
 
 void DrawDayCell(HDC dc, const PixelRect& cell, int day, std::uint16_t flags) {
-    const DayCellLayout layout = LayoutDayCell(cell);
+    const DayCellLayout layout = LayoutDayCell(cell, g_library.scale);
     const CellColours colours = ColoursOf(flags);
     SetBkColor(dc, colours.background);
     SetTextColor(dc, colours.text);
@@ -128,7 +128,7 @@ void DrawCells(HDC dc, ScheduleBlock& block, const CellSize& size) {
         } else {
             flags &= static_cast<std::uint16_t>(~kCurrent);
         }
-        const PixelRect cell = CellRect(i, size);
+        const PixelRect cell = CellRect(i, size, g_library.scale);
         DrawDayCell(dc, cell, day.day, flags);
         if (SameDate(day, today)) {
             Draw3DFrame(dc, cell, true);

@@ -34,8 +34,8 @@ void LoadHelp(HINSTANCE instance, UINT id, char (&text)[kHelpTextSize]) {
 
 LRESULT OnInitDialog(HWND dialog, HINSTANCE instance) {
     HWND bar = StsbCreate(dialog, instance, STSB_AUTO_BAR);
-    StsbAddField(bar, instance, STSB_AUTO_HELP, kHelpMinWidth, kHelpMaxWidth, 0);
-    StsbAddField(bar, instance, STSB_AUTO_CLOCK, kClockWidth, kClockWidth, 0);
+    StsbAddField(bar, instance, STSB_AUTO_HELP, Scaled(kHelpMinWidth), Scaled(kHelpMaxWidth), 0);
+    StsbAddField(bar, instance, STSB_AUTO_CLOCK, Scaled(kClockWidth), Scaled(kClockWidth), 0);
     SetTimer(dialog, STSB_AUTO_TIMER, kClockInterval, nullptr);
     return StsbAdjust(dialog, bar);
 }

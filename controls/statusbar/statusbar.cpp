@@ -1,6 +1,7 @@
 #include "controls/statusbar/statusbar.h"
 
 #include "controls/statusbar/statusbar_internal.h"
+#include "core/library.h"
 
 namespace quorl::statusbar {
 
@@ -27,9 +28,11 @@ void DeleteStatusFont() {
 void CreateStatusFont() {
     DeleteStatusFont();
     g_status.font =
-        CreateFontA(kFontHeight, 0, 0, 0, 0, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
+        CreateFontA(Scaled(kFontHeight), 0, 0, 0, 0, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kVariablePitchSwiss, kFontFace);
-    g_status.border = {GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER)};
+    // Every length of the bar counts thin borders, which grow with the screen.
+    g_status.border = {Scaled(GetSystemMetrics(SM_CXBORDER)),
+                       Scaled(GetSystemMetrics(SM_CYBORDER))};
     TEXTMETRICA metrics{};
     if (HDC dc = CreateCompatibleDC(nullptr)) {
         HGDIOBJ previous = g_status.font != nullptr ? SelectObject(dc, g_status.font) : nullptr;

@@ -34,7 +34,7 @@ bool FillsBackground(unsigned style) {
     return (style & (GTS_TOPLINE | GTS_LEFTLINE | GTS_GROUP)) == 0;
 }
 
-bool CoversWhatItDraws(unsigned style, const PixelRect& client) {
+bool CoversWhatItDraws(unsigned style, const PixelRect& client, Scale scale) {
     const bool singleLine = UsesSingleLinePath(style);
     if ((style & GTS_BOX) == 0) {
         // The painter's rectangle is the whole client area: the single line
@@ -43,22 +43,23 @@ bool CoversWhatItDraws(unsigned style, const PixelRect& client) {
     }
     // Only text clipped to the filled inside keeps out of the box's gap.
     return !singleLine && (style & GTS_HEADING) == 0 && FillsBackground(style) &&
-           !BoxFrameOf(client).inside.empty();
+           !BoxFrameOf(client, scale).inside.empty();
 }
 
-BoxFrame BoxFrameOf(const PixelRect& r) {
+BoxFrame BoxFrameOf(const PixelRect& r, Scale scale) {
     PixelRect box = r;
     // Measured as height and width, so that a thin label anywhere in a
     // page, not only at the top of its own window, becomes a line.
-    if (box.height() == kThinBox) {
-        box.bottom = box.top + kLineBox;
+    if (box.height() == scale(kThinBox)) {
+        box.bottom = box.top + scale(kLineBox);
     }
-    if (box.width() == kThinBox) {
-        box.right = box.left + kLineBox;
+    if (box.width() == scale(kThinBox)) {
+        box.right = box.left + scale(kLineBox);
     }
     box.right -= kEdgeInset;
     box.bottom -= kEdgeInset;
-    return {box, Inflated(box, -kEdgeInset, -kEdgeInset)};
+    const int line = LineThickness(scale);
+    return {box, Inflated(box, -line, -line)};
 }
 
 BoxStrokes BoxStrokesOf(const PixelRect& r) {
@@ -66,11 +67,11 @@ BoxStrokes BoxStrokesOf(const PixelRect& r) {
             {{{r.left, r.bottom}, {r.left, r.top}, {r.right, r.top}}}};
 }
 
-Segment EdgeLineOf(const PixelRect& r, unsigned style) {
+Segment EdgeLineOf(const PixelRect& r, unsigned style, Scale scale) {
     if (style & GTS_TOPLINE) {
-        return {{r.left, r.top}, {r.right - kEdgeInset, r.top}};
+        return {{r.left, r.top}, {r.right - scale(kEdgeInset), r.top}};
     }
-    return {{r.left, r.top}, {r.left, r.bottom - kEdgeInset}};
+    return {{r.left, r.top}, {r.left, r.bottom - scale(kEdgeInset)}};
 }
 
 LineOrigin LineOriginOf(const PixelRect& r, unsigned style) {
@@ -84,7 +85,7 @@ LineOrigin LineOriginOf(const PixelRect& r, unsigned style) {
 }
 
 HeadingRules HeadingRulesOf(const PixelRect& r, const LineOrigin& origin, int textWidth,
-                            int textHeight) {
+                            int textHeight, Scale scale) {
     int textLeft = origin.x;
     int textRight = origin.x + textWidth;
     if (origin.anchor == Anchor::Centre) {
@@ -96,47 +97,66 @@ HeadingRules HeadingRulesOf(const PixelRect& r, const LineOrigin& origin, int te
     }
     const int y = r.top + textHeight / 2;
     HeadingRules rules{};
-    rules.left = {{r.left + kRuleInset, y}, {textLeft - kRuleGap, y}};
-    rules.right = {{textRight + kRuleGap, y}, {r.right - kRuleEndInset, y}};
+    rules.left = {{r.left + scale(kRuleInset), y}, {textLeft - scale(kRuleGap), y}};
+    rules.right = {{textRight + scale(kRuleGap), y}, {r.right - scale(kRuleEndInset), y}};
     rules.leftShown = rules.left.to.x > rules.left.from.x;
     rules.rightShown = rules.right.to.x > rules.right.from.x;
     return rules;
 }
 
-PixelRect GroupTextRect(const PixelRect& frame) {
-    return {frame.left + kGroupTextIndent, frame.top, frame.right - kGroupTextIndent, frame.bottom};
+PixelRect GroupTextRect(const PixelRect& frame, Scale scale) {
+    const int indent = scale(kGroupTextIndent);
+    return {frame.left + indent, frame.top, frame.right - indent, frame.bottom};
 }
 
-PixelRect GroupTitleExtent(const PixelRect& measured, int callerRight, unsigned style) {
+PixelRect GroupTitleExtent(const PixelRect& measured, int callerRight, unsigned style,
+                           Scale scale) {
     int shift = 0;
     if (style & GTS_RIGHT) {
-        shift = callerRight - measured.right - kGroupTextIndent;
+        shift = callerRight - measured.right - scale(kGroupTextIndent);
     } else if (style & GTS_CENTER) {
-        shift = (callerRight - measured.right) / 2 - kCentredTitleShift;
+        shift = (callerRight - measured.right) / 2 - scale(kCentredTitleShift);
     }
     return Offset(measured, shift, 0);
 }
 
-PixelRect EmptyGroupTitle(const PixelRect& frame) {
-    return {frame.left + kEmptyTitleLeft, frame.top, frame.left, frame.top + kEmptyTitleHeight};
+PixelRect EmptyGroupTitle(const PixelRect& frame, Scale scale) {
+    return {frame.left + scale(kEmptyTitleLeft), frame.top, frame.left,
+            frame.top + scale(kEmptyTitleHeight)};
 }
 
-EtchedFrame EtchedFrameOf(const PixelRect& title, const PixelRect& frame) {
+// The right and bottom lines lie on the frame's last pixels (the inset
+// there is the exclusive edge's), the left one a scaled pixel in.
+EtchedFrame EtchedFrameOf(const PixelRect& title, const PixelRect& frame, Scale scale) {
     const int y = (title.top + title.bottom) / 2;
-    const int left = frame.left + kFrameInset;
+    const int left = frame.left + scale(kFrameInset);
     const int right = frame.right - kFrameInset;
     const int bottom = frame.bottom - kFrameInset;
-    EtchedFrame etched = {{{title.left - kTitleGap, y},
+    const int gap = scale(kTitleGap);
+    EtchedFrame etched = {{{title.left - gap, y},
                            {left, y},
                            {left, bottom},
                            {right, bottom},
                            {right, y},
-                           {title.right + kTitleGap, y}},
+                           {title.right + gap, y}},
                           {}};
+    const int shift = scale(kEtchShift);
     for (int i = 0; i < kEtchedPoints; ++i) {
-        etched.light[i] = {etched.dark[i].x - kEtchShift, etched.dark[i].y - kEtchShift};
+        etched.light[i] = {etched.dark[i].x - shift, etched.dark[i].y - shift};
     }
     return etched;
+}
+
+EtchedFrame DeflatedEtch(const EtchedFrame& etched, int k) {
+    // Per point: how it moves inward (the top runs down, the sides in).
+    constexpr int kInX[kEtchedPoints] = {0, 1, 1, -1, -1, 0};
+    constexpr int kInY[kEtchedPoints] = {1, 1, -1, -1, 1, 1};
+    EtchedFrame moved = etched;
+    for (int i = 0; i < kEtchedPoints; ++i) {
+        moved.dark[i] = {etched.dark[i].x + k * kInX[i], etched.dark[i].y + k * kInY[i]};
+        moved.light[i] = {etched.light[i].x + k * kInX[i], etched.light[i].y + k * kInY[i]};
+    }
+    return moved;
 }
 
 const char* LabelFieldName(const char* windowName) {

@@ -35,15 +35,24 @@ bool FillsBackground(unsigned style);
 // column and bottom row unfilled, which the unclipped single line and a
 // heading box (placed by the text's height) may reach; lines and group
 // frames let the parent's background show through.
-bool CoversWhatItDraws(unsigned style, const PixelRect& client);
+bool CoversWhatItDraws(unsigned style, const PixelRect& client, Scale scale = {});
+
+// The lengths below are for 96 pixels per inch and grow with scale; each
+// line is then as thick as one scaled pixel (LineThickness), drawn again
+// one pixel further in (a segment below or right of itself) for each
+// further pixel of thickness.
+inline int LineThickness(Scale scale) {
+    return scale(1);
+}
 
 // A box (style GTS_BOX) is drawn on `box`; the text goes into `inside`. A
-// label three pixels high (or wide) becomes a two-pixel 3-D line.
+// label three pixels high (or wide) becomes a two-pixel 3-D line. The box's
+// right and bottom are its last pixels.
 struct BoxFrame {
     PixelRect box;
     PixelRect inside;
 };
-BoxFrame BoxFrameOf(const PixelRect& r);
+BoxFrame BoxFrameOf(const PixelRect& r, Scale scale = {});
 
 // The two strokes of a 3-D box, each from points[0] through points[1] to
 // points[2], the end point unpainted: first the bottom and right edges,
@@ -65,7 +74,7 @@ struct Segment {
 };
 
 // The black line of GTS_TOPLINE (along the top) or else GTS_LEFTLINE (the left).
-Segment EdgeLineOf(const PixelRect& r, unsigned style);
+Segment EdgeLineOf(const PixelRect& r, unsigned style, Scale scale = {});
 
 // Where ExtTextOut starts the single line, and the alignment it needs.
 enum class Anchor { Left, Centre, Right };
@@ -85,19 +94,20 @@ struct HeadingRules {
     Segment right;
 };
 HeadingRules HeadingRulesOf(const PixelRect& r, const LineOrigin& origin, int textWidth,
-                            int textHeight);
+                            int textHeight, Scale scale = {});
 
 // Group frame: the text is drawn narrowed by this much on each side.
 constexpr int kGroupTextIndent = 7;
-PixelRect GroupTextRect(const PixelRect& frame);
+PixelRect GroupTextRect(const PixelRect& frame, Scale scale = {});
 
 // Moves the measured title extent where the text was drawn, following the
 // alignment; callerRight is the right edge of the caller's rectangle.
-PixelRect GroupTitleExtent(const PixelRect& measured, int callerRight, unsigned style);
+PixelRect GroupTitleExtent(const PixelRect& measured, int callerRight, unsigned style,
+                           Scale scale = {});
 
 // The title extent of a group frame without text: the gap it leaves is
 // closed by the frame's own lines.
-PixelRect EmptyGroupTitle(const PixelRect& frame);
+PixelRect EmptyGroupTitle(const PixelRect& frame, Scale scale = {});
 
 // The etched frame: an open six-point polyline from beside the title round
 // the frame and back, drawn dark, then one pixel up and left in light.
@@ -106,7 +116,9 @@ struct EtchedFrame {
     PixelPoint dark[kEtchedPoints];
     PixelPoint light[kEtchedPoints];
 };
-EtchedFrame EtchedFrameOf(const PixelRect& title, const PixelRect& frame);
+EtchedFrame EtchedFrameOf(const PixelRect& title, const PixelRect& frame, Scale scale = {});
+// The etched frame's lines `k` pixels further in (for a thicker line).
+EtchedFrame DeflatedEtch(const EtchedFrame& etched, int k);
 
 // The heading's box sits below the first text line.
 PixelRect HeadingBoxOf(const PixelRect& r, int textHeight);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "controls/textlabel/text_layout.h"
+#include "core/library.h"
 #include "core/rect_convert.h"
 
 namespace quorl {
@@ -26,15 +27,26 @@ void DrawSegment(HDC dc, const Segment& segment) {
     LineTo(dc, segment.to.x, segment.to.y);
 }
 
+// A segment as thick as a scaled pixel: drawn again dx, dy further on.
+void DrawThickSegment(HDC dc, const Segment& segment, int dx, int dy) {
+    for (int k = 0; k < LineThickness(g_library.scale); ++k) {
+        DrawSegment(dc, {{segment.from.x + k * dx, segment.from.y + k * dy},
+                         {segment.to.x + k * dx, segment.to.y + k * dy}});
+    }
+}
+
 // Raised: grey bottom and right, white left and top; sunken the other way.
 void DrawBox(HDC dc, const PixelRect& r, bool raised) {
     HPEN grey = CreatePen(PS_SOLID, kLineWidth, kBoxGrey);
     HGDIOBJ white = GetStockObject(WHITE_PEN);
-    const BoxStrokes strokes = BoxStrokesOf(r);
-    HGDIOBJ previous = SelectObject(dc, raised ? grey : white);
-    DrawStroke(dc, strokes.first);
-    SelectObject(dc, raised ? white : grey);
-    DrawStroke(dc, strokes.second);
+    HGDIOBJ previous = GetCurrentObject(dc, OBJ_PEN);
+    for (int k = 0; k < LineThickness(g_library.scale); ++k) {
+        const BoxStrokes strokes = BoxStrokesOf(Inflated(r, -k, -k));
+        SelectObject(dc, raised ? grey : white);
+        DrawStroke(dc, strokes.first);
+        SelectObject(dc, raised ? white : grey);
+        DrawStroke(dc, strokes.second);
+    }
     SelectObject(dc, previous);
     DeleteObject(grey);
 }
@@ -42,7 +54,8 @@ void DrawBox(HDC dc, const PixelRect& r, bool raised) {
 void DrawEdgeLine(HDC dc, const PixelRect& r, DWORD style) {
     HPEN black = CreatePen(PS_SOLID, kLineWidth, kEdgeLineBlack);
     HGDIOBJ previous = SelectObject(dc, black);
-    DrawSegment(dc, EdgeLineOf(r, style));
+    const bool top = (style & GTS_TOPLINE) != 0;
+    DrawThickSegment(dc, EdgeLineOf(r, style, g_library.scale), top ? 0 : 1, top ? 1 : 0);
     SelectObject(dc, previous);
     DeleteObject(black);
 }
@@ -58,11 +71,16 @@ void DrawPolyline(HDC dc, const PixelPoint (&points)[kEtchedPoints]) {
 void DrawEtchedFrame(HDC dc, const PixelRect& title, const PixelRect& frame) {
     HPEN dark = CreatePen(PS_SOLID, kLineWidth, GetSysColor(COLOR_BTNSHADOW));
     HPEN light = CreatePen(PS_SOLID, kLineWidth, GetSysColor(COLOR_WINDOW));
-    const EtchedFrame etched = EtchedFrameOf(title, frame);
+    const EtchedFrame etched = EtchedFrameOf(title, frame, g_library.scale);
+    const int thickness = LineThickness(g_library.scale);
     HGDIOBJ previous = SelectObject(dc, dark);
-    DrawPolyline(dc, etched.dark);
+    for (int k = 0; k < thickness; ++k) {
+        DrawPolyline(dc, DeflatedEtch(etched, k).dark);
+    }
     SelectObject(dc, light);
-    DrawPolyline(dc, etched.light);
+    for (int k = 0; k < thickness; ++k) {
+        DrawPolyline(dc, DeflatedEtch(etched, k).light);
+    }
     SelectObject(dc, previous);
     DeleteObject(dark);
     DeleteObject(light);
@@ -87,12 +105,12 @@ int PaintSingleLine(HDC dc, DWORD style, const char* text, int length, const Pix
     }
     SIZE extent{};
     GetTextExtentPointA(dc, text, length, &extent);
-    const HeadingRules rules = HeadingRulesOf(r, origin, extent.cx, extent.cy);
+    const HeadingRules rules = HeadingRulesOf(r, origin, extent.cx, extent.cy, g_library.scale);
     if (rules.leftShown) {
-        DrawSegment(dc, rules.left);
+        DrawThickSegment(dc, rules.left, 0, 1);
     }
     if (rules.rightShown) {
-        DrawSegment(dc, rules.right);
+        DrawThickSegment(dc, rules.right, 0, 1);
     }
     return extent.cy;
 }
@@ -109,7 +127,7 @@ int PaintMultiLine(HDC dc, DWORD style, const char* text, int length, PixelRect&
     const PixelRect frame = r;
     const bool group = (style & GTS_GROUP) != 0;
     if (group) {
-        r = GroupTextRect(frame);
+        r = GroupTextRect(frame, g_library.scale);
     }
     const UINT format = MultiLineFormat(style);
     RECT textRect = ToRect(r);
@@ -118,9 +136,9 @@ int PaintMultiLine(HDC dc, DWORD style, const char* text, int length, PixelRect&
         if (length > 0) {
             RECT measured = ToRect(r);
             DrawTextA(dc, text, length, &measured, format | kCalcRect);
-            r = GroupTitleExtent(ToPixelRect(measured), callerRight, style);
+            r = GroupTitleExtent(ToPixelRect(measured), callerRight, style, g_library.scale);
         } else {
-            r = EmptyGroupTitle(frame);
+            r = EmptyGroupTitle(frame, g_library.scale);
         }
         DrawEtchedFrame(dc, r, frame);
     }
@@ -138,7 +156,7 @@ void PaintStaticText(HDC dc, DWORD style, const char* text, const RECT& rect) {
     PixelRect r = ToPixelRect(rect);
 
     if (style & GTS_BOX) {
-        const BoxFrame frame = BoxFrameOf(r);
+        const BoxFrame frame = BoxFrameOf(r, g_library.scale);
         DrawBox(dc, frame.box, raised);
         r = frame.inside;
     } else if (style & (GTS_TOPLINE | GTS_LEFTLINE)) {

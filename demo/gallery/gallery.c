@@ -100,6 +100,24 @@ static void RunBusyLoop(HWND dialog) {
     InitGauges(dialog);
 }
 
+/* The field widths below are pixels of a 96-dpi screen; on a finer one
+ * the program grows them itself, as the library grows its own lengths
+ * (widths in characters, the negative ones, follow the font anyway). */
+#define BASE_DPI 96
+static int ScreenPixels(int width) {
+    HDC screen;
+    int dpi;
+    if (width <= 0) {
+        return width;
+    }
+    screen = GetDC(NULL);
+    dpi = screen != NULL ? GetDeviceCaps(screen, LOGPIXELSY) : BASE_DPI;
+    if (screen != NULL) {
+        ReleaseDC(NULL, screen);
+    }
+    return dpi > BASE_DPI ? MulDiv(width, dpi, BASE_DPI) : width;
+}
+
 static void InitStatusPage(HWND dialog) {
     static const struct {
         int id, minWidth, maxWidth;
@@ -114,8 +132,8 @@ static void InitStatusPage(HWND dialog) {
     RECT client;
     size_t i;
     for (i = 0; i < sizeof kFields / sizeof kFields[0]; ++i) {
-        HWND field = StsbAddField(bar, g_instance, kFields[i].id, kFields[i].minWidth,
-                                  kFields[i].maxWidth, 0);
+        HWND field = StsbAddField(bar, g_instance, kFields[i].id, ScreenPixels(kFields[i].minWidth),
+                                  ScreenPixels(kFields[i].maxWidth), 0);
         SetWindowTextA(field, kFields[i].text);
     }
     /* The bar places its fields when it is sized. */
