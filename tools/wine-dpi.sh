@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs a Windows program under the 64-bit Wine loader on a screen of a given
+# Runs a Windows program under Wine on a screen of a given
 # resolution: wine-dpi.sh DPI PREFIX PROGRAM [ARGS...]
 # The prefix (made when missing) has LogPixels = DPI. It draws on a private
 # X server (Xvfb) of 2400 x 1800 pixels, started for this run and stopped
@@ -15,8 +15,7 @@ export WINEPREFIX=$prefix
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 unset WAYLAND_DISPLAY
-loader=/usr/lib/wine/wine64
-[ -x "$loader" ] || loader=$(command -v wine64 || command -v wine)
+loader=$(dirname "$(realpath "$0")")/wine-loader.sh
 server=/usr/lib/wine/wineserver
 [ -x "$server" ] || server=$(command -v wineserver)
 
@@ -38,11 +37,11 @@ trap cleanup EXIT
 if [ ! -f "$prefix/.quorl-ready" ] || [ "$(cat "$prefix/.quorl-ready")" != "$dpi" ]; then
     rm -rf "$prefix"
     mkdir -p "$prefix"
-    "$loader" wineboot -i >/dev/null 2>&1 || true
-    "$loader" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+    "$loader" wineboot wineboot -i >/dev/null 2>&1 || true
+    "$loader" reg reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
         >/dev/null 2>&1
-    "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    "$loader" reg reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     "$server" -w || true
     echo "$dpi" >"$prefix/.quorl-ready"
 fi
-"$loader" "$@"
+"$loader" "$1" "$@"
