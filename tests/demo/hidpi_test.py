@@ -31,14 +31,17 @@ TAB_TOP, TAB_BOTTOM = 97, 137
 CAPTION_TOP, CAPTION_BOTTOM = 101, 133
 TAB_WIDTH = 115
 
-# The buttons page: five columns and five rows of 132 x 77 (44 x 28 dialog
-# units), found by their inner frame lines. A caption may run up to the
-# edge bands, 2 x 4 in from the right; the bands never hold black.
-BUTTON_COLUMNS = [34, 172, 310, 448, 586]
-BUTTON_ROWS = [158, 240, 323, 405, 488]
-BUTTON_WIDTH, BUTTON_HEIGHT = 132, 77
-BUTTONS = [(x, y) for y in BUTTON_ROWS[:4] for x in BUTTON_COLUMNS] + \
-    [(x, BUTTON_ROWS[4]) for x in BUTTON_COLUMNS[:2]]
+# The buttons page: four columns of 171 x 72 (57 x 26 dialog units), five
+# full rows and two buttons in a sixth. The boxes are the buttons' window
+# rectangles that "gallery --log" reports at 192 dpi (client coordinates)
+# moved by the frame: 3 pixels of border, 77 of caption, menu bar and
+# border above the client area. A caption may run up to the edge bands,
+# 2 x 4 in from the right; the bands (the bevel's shadow) never hold black.
+BUTTON_COLUMNS = [34, 211, 388, 565]
+BUTTON_ROWS = [158, 235, 312, 389, 466, 543]
+BUTTON_WIDTH, BUTTON_HEIGHT = 171, 72
+BUTTONS = [(x, y) for y in BUTTON_ROWS[:5] for x in BUTTON_COLUMNS] + \
+    [(x, BUTTON_ROWS[5]) for x in BUTTON_COLUMNS[:2]]
 EDGE_BAND = (8, 4)  # from the right: the band's columns right - 8 to right - 4
 
 # Status fields: the text may reach 2 x 2 border widths left of the field's
@@ -49,7 +52,7 @@ TEXT_MARGIN = 4
 
 # The library's pictures: the "Heft" stock picture (its blue) and the
 # unchecked mark of "Von Hand", in the 96-dpi reference and at 192 dpi.
-HEFT_96, HEFT_192 = (228, 82, 290, 118), (450, 160, 580, 235)
+HEFT_96, HEFT_192 = (290, 82, 345, 118), (570, 162, 700, 228)
 MARK_96, MARK_192 = (20, 95, 40, 115), (40, 190, 80, 230)
 
 
