@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Runs the gallery's screenshot mode on a screen of 192 pixels per inch and
 checks that no tab label, button caption or status field text is cut off
-(no text-coloured pixel on the last row or column the text may reach) and
+(no text-coloured pixel on the last row or column the text may reach, nor
+in the strip between there and where the control clips it) and
 that the library's pictures are exactly twice their size at 96 dpi.
 
 Usage: hidpi_test.py WINE_DPI PREFIX GALLERY_EXE REFERENCE_DIR WORKDIR
@@ -124,7 +125,7 @@ class HighDpiGallery(unittest.TestCase):
                 for band in [(left + EDGE_BAND[0], left + EDGE_BAND[1]),
                              (right - EDGE_BAND[1], right - EDGE_BAND[0])]:
                     self.assertEqual(count(image, (band[0], rows[0], band[1], rows[1]), {BLACK}), 0)
-                # the caption is there, left of the band
+                # the caption is there, between the bands
                 inside = (left + 8, top + 8, right - 8, top + BUTTON_HEIGHT - 8)
                 self.assertGreater(count(image, inside, {BLACK}), 80)
 
