@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Runs the gallery's screenshot mode on a screen of 192 pixels per inch and
 checks that no tab label, button caption or status field text is cut off
-(no text-coloured pixel on the last row or column the text may reach) and
+(no text-coloured pixel on the last row or column the text may reach, nor
+in the strip between there and where the control clips it) and
 that the library's pictures are exactly twice their size at 96 dpi.
 
 Usage: hidpi_test.py WINE_DPI PREFIX GALLERY_EXE REFERENCE_DIR WORKDIR
@@ -30,26 +31,36 @@ TAB_LEFTS = [36, 190, 344, 498, 653, 807, 961]
 TAB_TOP, TAB_BOTTOM = 97, 137
 CAPTION_TOP, CAPTION_BOTTOM = 101, 133
 TAB_WIDTH = 115
+# A tab clips its caption 10 columns in from either side of this box (seen
+# with a caption too long for it); the widest whole caption keeps 13 free.
+TAB_SIDE = 12
 
-# The buttons page: five columns and five rows of 132 x 77 (44 x 28 dialog
-# units), found by their inner frame lines. A caption may run up to the
-# edge bands, 2 x 4 in from the right; the bands never hold black.
-BUTTON_COLUMNS = [34, 172, 310, 448, 586]
-BUTTON_ROWS = [158, 240, 323, 405, 488]
-BUTTON_WIDTH, BUTTON_HEIGHT = 132, 77
-BUTTONS = [(x, y) for y in BUTTON_ROWS[:4] for x in BUTTON_COLUMNS] + \
-    [(x, BUTTON_ROWS[4]) for x in BUTTON_COLUMNS[:2]]
-EDGE_BAND = (8, 4)  # from the right: the band's columns right - 8 to right - 4
+# The buttons page: four columns of 171 x 72 (57 x 26 dialog units), five
+# full rows and two buttons in a sixth. The boxes are the buttons' window
+# rectangles that "gallery --log" reports at 192 dpi (client coordinates)
+# moved by the frame: 3 pixels of border, 77 of caption, menu bar and
+# border above the client area. A caption may run up to the edge bands,
+# 2 x 4 in from either side; the bands (the bevel's highlight on the left,
+# its shadow on the right) never hold black. A caption too wide for its
+# button is drawn over the left band.
+BUTTON_COLUMNS = [34, 211, 388, 565]
+BUTTON_ROWS = [158, 235, 312, 389, 466, 543]
+BUTTON_WIDTH, BUTTON_HEIGHT = 171, 72
+BUTTONS = [(x, y) for y in BUTTON_ROWS[:5] for x in BUTTON_COLUMNS] + \
+    [(x, BUTTON_ROWS[5]) for x in BUTTON_COLUMNS[:2]]
+EDGE_BAND = (4, 8)  # the band's columns: left + 4 to left + 8, right - 8 to right - 4
 
 # Status fields: the text may reach 2 x 2 border widths left of the field's
-# right edge; its last column is one further in.
+# right edge; its last column is one further in. No text colour from there
+# to the edge: a clipped text ends in that strip, and a single column could
+# fall between two strokes of a letter.
 STATUS_PAGE_FIELDS = [(180, 312, 343), (642, 312, 343), (826, 312, 343), (956, 312, 343)]
 AUTO_BAR_FIELDS = [(909, 747, 778), (1093, 747, 778)]  # help field and clock
 TEXT_MARGIN = 4
 
 # The library's pictures: the "Heft" stock picture (its blue) and the
 # unchecked mark of "Von Hand", in the 96-dpi reference and at 192 dpi.
-HEFT_96, HEFT_192 = (228, 82, 290, 118), (450, 160, 580, 235)
+HEFT_96, HEFT_192 = (290, 82, 345, 118), (570, 162, 700, 228)
 MARK_96, MARK_192 = (20, 95, 40, 115), (40, 190, 80, 230)
 
 
@@ -101,15 +112,20 @@ class HighDpiGallery(unittest.TestCase):
                                  0)
                 self.assertEqual(count(image, (left, CAPTION_BOTTOM - 1, right, TAB_BOTTOM), {BLACK}),
                                  0)
+                for side in [left, right - TAB_SIDE]:
+                    self.assertEqual(
+                        count(image, (side, CAPTION_TOP, side + TAB_SIDE, CAPTION_BOTTOM), {BLACK}), 0)
 
     def test_button_captions_stay_inside_the_edges(self):
         image = self.image("page1-buttons")
         for left, top in BUTTONS:
             with self.subTest(button=(left, top)):
                 right = left + BUTTON_WIDTH
-                band = (right - EDGE_BAND[0], top + 8, right - EDGE_BAND[1], top + BUTTON_HEIGHT - 8)
-                self.assertEqual(count(image, band, {BLACK}), 0)
-                # the caption is there, left of the band
+                rows = (top + 8, top + BUTTON_HEIGHT - 8)
+                for band in [(left + EDGE_BAND[0], left + EDGE_BAND[1]),
+                             (right - EDGE_BAND[1], right - EDGE_BAND[0])]:
+                    self.assertEqual(count(image, (band[0], rows[0], band[1], rows[1]), {BLACK}), 0)
+                # the caption is there, between the bands
                 inside = (left + 8, top + 8, right - 8, top + BUTTON_HEIGHT - 8)
                 self.assertGreater(count(image, inside, {BLACK}), 80)
 
@@ -120,7 +136,7 @@ class HighDpiGallery(unittest.TestCase):
             for right, top, bottom in fields:
                 with self.subTest(name, field=right):
                     last = right - TEXT_MARGIN - 1
-                    self.assertEqual(count(image, (last, top, last + 1, bottom), TEXT_COLOURS), 0)
+                    self.assertEqual(count(image, (last, top, right, bottom), TEXT_COLOURS), 0)
         # every field of the status page shows its text
         image = self.image("page6-status")
         left = 40
