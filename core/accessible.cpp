@@ -400,7 +400,16 @@ private:
         }
         *out = nullptr;
         const HRESULT checked = Check(child);
-        return checked != S_OK ? checked : AnswerText(make(), out);
+        if (checked != S_OK) {
+            return checked;
+        }
+        // No exception leaves a COM method: a text that could not be made
+        // is the caller's out-of-memory answer.
+        try {
+            return AnswerText(make(), out);
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        }
     }
 
     template <typename Make>

@@ -539,6 +539,22 @@ LRESULT OnDestroy(HWND window, Block& block) {
     return DefWindowProcA(window, WM_DESTROY, 0, 0);
 }
 
+// After a WM_CREATE that failed the window gets WM_NCDESTROY alone: what
+// the creation made goes here. After WM_DESTROY nothing is left to free.
+LRESULT OnNcDestroy(HWND window, Block& block, WPARAM wParam, LPARAM lParam) {
+    if (block) {
+        for (int i = 0; i < block->pageCount; ++i) {
+            FreePage(block->pages[i], false);
+        }
+        block->pageCount = 0;
+        block->currentPage = kNoPage;
+    }
+    UnhookDialog(window);
+    block.Unlock();
+    Block::Destroy(window, GSWL_BLOCK);
+    return DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Block block(window, GSWL_BLOCK); // none yet at the first WM_CREATE
     switch (message) {
@@ -565,6 +581,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_DESTROY:
         return OnDestroy(window, block);
+    case WM_NCDESTROY:
+        return OnNcDestroy(window, block, wParam, lParam);
     case WM_MOVE:
         OnMove(block.get(), lParam);
         break;
