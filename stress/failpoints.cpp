@@ -50,6 +50,7 @@ constexpr int kPrintWidth = 160;
 constexpr int kPrintHeight = 120;
 constexpr int kBitmapSide = 16;
 constexpr int kFaultsShown = 40;
+constexpr DWORD kRetryMilliseconds = 500;
 constexpr const char* kPlantedDll = "quorl_planted.dll";
 constexpr const char* kPlantedClass = "PLANTED";
 
@@ -390,8 +391,12 @@ Verdict RunCase(const FailOptions& options, int scenario, int kind, long n) {
     PROCESS_INFORMATION process{};
     std::string command = ChildCommand(options, scenario, kind, n);
     Verdict verdict;
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    // A system under load may refuse a process now and then: once more.
+    const auto start = [&] {
+        return CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                              &startup, &process);
+    };
+    if (!start() && (Sleep(kRetryMilliseconds), !start())) {
         CloseHandle(readEnd);
         CloseHandle(writeEnd);
         return verdict;
@@ -509,7 +514,7 @@ const char* VerdictName(const Verdict& verdict) {
     case Verdict::Broken:
         return "library left without a class";
     case Verdict::Error:
-        return "could not run";
+        return "could not be run";
     case Verdict::Clean:
         break;
     }
