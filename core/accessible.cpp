@@ -1,5 +1,6 @@
 #include "core/accessible.h"
 
+#include <cstdlib>
 #include <new>
 #include <vector>
 
@@ -101,7 +102,8 @@ public:
     ULONG STDMETHODCALLTYPE Release() override {
         const LONG left = --references_;
         if (left == 0) {
-            delete this;
+            this->~ClientObject();
+            std::free(this);
         }
         return static_cast<ULONG>(left);
     }
@@ -451,10 +453,13 @@ LRESULT AnswerGetObject(const ClassDescriptor& descriptor, HWND window, WPARAM f
         !InSingleThreadedApartment()) {
         return DefWindowProcA(window, WM_GETOBJECT, flags, objectId);
     }
-    auto* object = new (std::nothrow) ClientObject(window, *descriptor.accessible);
-    if (object == nullptr) {
+    // Memory of the C runtime, not of new: even new (std::nothrow) throws
+    // inside, and a throw that cannot allocate its own exception never ends.
+    void* memory = std::malloc(sizeof(ClientObject));
+    if (memory == nullptr) {
         return 0;
     }
+    auto* object = new (memory) ClientObject(window, *descriptor.accessible);
     // Should marshalling fail, the caller gets the system's own client
     // object through the default procedure.
     LRESULT result = LresultFromObject(kAccessibleIid, flags, object);

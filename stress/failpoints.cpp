@@ -79,10 +79,14 @@ void PrintInto(HWND window) {
     ReleaseDC(nullptr, screen);
 }
 
+// Written out: the import library's symbol does not survive static linking.
+constexpr IID kAccessibleIid = {
+    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+
 // What a screen reader asks: name, value, role and children.
 void AskAccessible(HWND window) {
     IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kAccessibleIid,
                                           reinterpret_cast<void**>(&object))) ||
         object == nullptr) {
         return;
@@ -130,7 +134,10 @@ void RunClass(const ClassCase& entry, HWND host) {
             // A picture of its own: the button owns it from here on.
             SendMessageA(control, QBM_SETBITMAP, reinterpret_cast<WPARAM>(SmallBitmap()), 0);
         }
-        SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Neu,FELD"));
+        // Longer than a string keeps without the heap: a screen reader's
+        // name of it takes memory.
+        SendMessageA(control, WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>("Neue &Beschriftung mit Text,FELD"));
         stress::PaintNow(control);
         PrintInto(control);
         AskAccessible(control);
