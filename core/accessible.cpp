@@ -1,7 +1,8 @@
 #include "core/accessible.h"
 
+#include <cstdlib>
 #include <new>
-#include <vector>
+#include <type_traits>
 
 #include "core/accessible_text.h"
 #include "core/class_descriptor.h"
@@ -19,14 +20,14 @@ constexpr IID kDispatchIid = {
 constexpr IID kUnknownIid = {
     0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
-constexpr wchar_t kShortcutPrefix[] = L"Alt+";
+constexpr char kShortcutPrefix[] = "Alt+";
 
-BSTR ToBstr(const std::string& text) {
+BSTR ToBstr(const SpokenText& text) {
     const int length =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+        MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
     BSTR result = SysAllocStringLen(nullptr, static_cast<UINT>(length));
     if (result != nullptr && length > 0) {
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result, length);
+        MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), result, length);
     }
     return result;
 }
@@ -101,7 +102,8 @@ public:
     ULONG STDMETHODCALLTYPE Release() override {
         const LONG left = --references_;
         if (left == 0) {
-            delete this;
+            this->~ClientObject();
+            std::free(this);
         }
         return static_cast<ULONG>(left);
     }
@@ -161,20 +163,19 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         return TextOf(child, name, [this] {
-            return ToBstr(entry_.name != nullptr ? entry_.name(window_)
-                                                 : SpokenWindowText(window_));
+            return entry_.name != nullptr ? entry_.name(window_) : SpokenWindowText(window_);
         });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return TextOf(child, value, [this]() -> BSTR {
-            return entry_.value != nullptr ? ToBstr(entry_.value(window_)) : nullptr;
+        return TextOf(child, value, [this] {
+            return entry_.value != nullptr ? entry_.value(window_) : SpokenText();
         });
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        return TextOf(child, text, [] { return BSTR{nullptr}; });
+        return TextOf(child, text, [] { return SpokenText(); });
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* text) override {
-        return TextOf(child, text, [] { return BSTR{nullptr}; });
+        return TextOf(child, text, [] { return SpokenText(); });
     }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override {
         if (file != nullptr) {
@@ -186,19 +187,17 @@ public:
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* text) override {
-        return TextOf(child, text, [this]() -> BSTR {
-            const char key = MnemonicOf(StoredWindowText(window_).c_str());
-            if (key == 0) {
-                return nullptr;
+        return TextOf(child, text, [this] {
+            const SpokenText caption = StoredWindowText(window_);
+            SpokenText shortcut;
+            if (caption.failed()) {
+                return SpokenText::Failed();
             }
-            std::string shortcut(1, key);
-            BSTR letter = ToBstr(shortcut);
-            std::wstring text = kShortcutPrefix;
-            if (letter != nullptr) {
-                text.append(letter, SysStringLen(letter));
-                SysFreeString(letter);
+            if (const char key = MnemonicOf(caption.c_str()); key != 0) {
+                shortcut.append(kShortcutPrefix);
+                shortcut.append(key);
             }
-            return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+            return shortcut;
         });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
@@ -400,7 +399,23 @@ private:
         }
         *out = nullptr;
         const HRESULT checked = Check(child);
-        return checked != S_OK ? checked : AnswerText(make(), out);
+        if (checked != S_OK) {
+            return checked;
+        }
+        if constexpr (std::is_same_v<decltype(make()), BSTR>) {
+            return AnswerText(make(), out);
+        } else {
+            // A text that could not be made is the caller's out-of-memory answer.
+            const SpokenText text = make();
+            if (text.failed()) {
+                return E_OUTOFMEMORY;
+            }
+            BSTR answer = ToBstr(text);
+            if (answer == nullptr && !text.empty()) {
+                return E_OUTOFMEMORY;
+            }
+            return AnswerText(answer, out);
+        }
     }
 
     template <typename Make>
@@ -442,10 +457,13 @@ LRESULT AnswerGetObject(const ClassDescriptor& descriptor, HWND window, WPARAM f
         !InSingleThreadedApartment()) {
         return DefWindowProcA(window, WM_GETOBJECT, flags, objectId);
     }
-    auto* object = new (std::nothrow) ClientObject(window, *descriptor.accessible);
-    if (object == nullptr) {
+    // Memory of the C runtime, not of new: even new (std::nothrow) throws
+    // inside, and a throw that cannot allocate its own exception never ends.
+    void* memory = std::malloc(sizeof(ClientObject));
+    if (memory == nullptr) {
         return 0;
     }
+    auto* object = new (memory) ClientObject(window, *descriptor.accessible);
     // Should marshalling fail, the caller gets the system's own client
     // object through the default procedure.
     LRESULT result = LresultFromObject(kAccessibleIid, flags, object);
@@ -468,19 +486,26 @@ void NotifyAccessible(DWORD event, HWND window) {
     NotifyWinEvent(event, window, OBJID_CLIENT, CHILDID_SELF);
 }
 
-std::string StoredWindowText(HWND window) {
+SpokenText StoredWindowText(HWND window) {
     const auto length = DefWindowProcA(window, WM_GETTEXTLENGTH, 0, 0);
     if (length <= 0) {
         return {};
     }
-    std::vector<char> text(static_cast<std::size_t>(length) + 1);
-    const auto copied =
-        DefWindowProcA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    return std::string(text.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+    const auto size = static_cast<std::size_t>(length) + 1;
+    auto* buffer = static_cast<char*>(std::malloc(size));
+    if (buffer == nullptr) {
+        return SpokenText::Failed();
+    }
+    const auto copied = DefWindowProcA(window, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer));
+    SpokenText text;
+    text.append(buffer, static_cast<std::size_t>(copied > 0 ? copied : 0));
+    std::free(buffer);
+    return text;
 }
 
-std::string SpokenWindowText(HWND window) {
-    return SpokenCaption(StoredWindowText(window).c_str());
+SpokenText SpokenWindowText(HWND window) {
+    const SpokenText stored = StoredWindowText(window);
+    return stored.failed() ? SpokenText::Failed() : SpokenCaption(stored.c_str());
 }
 
 } // namespace quorl

@@ -8,7 +8,7 @@
 
 #include <oleacc.h>
 
-#include <string>
+#include "core/spoken_text.h"
 
 namespace quorl {
 
@@ -22,9 +22,9 @@ struct AccessibleEntry {
     LONG (*state)(HWND window) = nullptr;
     // The name in the window's code page. Null: the window text as spoken
     // (SpokenCaption).
-    std::string (*name)(HWND window) = nullptr;
+    SpokenText (*name)(HWND window) = nullptr;
     // The value as text. Null: the control has no value.
-    std::string (*value)(HWND window) = nullptr;
+    SpokenText (*value)(HWND window) = nullptr;
     // The name of the default action. Null: none.
     const wchar_t* (*defaultAction)(HWND window) = nullptr;
     // Performs the default action. It runs from the window's message loop
@@ -55,9 +55,9 @@ LRESULT DefControlProc(const ClassDescriptor& descriptor, HWND window, UINT mess
 void NotifyAccessible(DWORD event, HWND window);
 
 // The window text as the window keeps it (no class's WM_GETTEXT rules).
-std::string StoredWindowText(HWND window);
+SpokenText StoredWindowText(HWND window);
 
 // The window text as spoken: mnemonic marks dropped, line breaks as spaces.
-std::string SpokenWindowText(HWND window);
+SpokenText SpokenWindowText(HWND window);
 
 } // namespace quorl

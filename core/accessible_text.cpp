@@ -8,8 +8,8 @@ constexpr char kMnemonicMark = '&';
 
 } // namespace
 
-std::string SpokenCaption(const char* caption) {
-    std::string spoken;
+SpokenText SpokenCaption(const char* caption) {
+    SpokenText spoken;
     if (caption == nullptr) {
         return spoken;
     }
@@ -23,7 +23,7 @@ std::string SpokenCaption(const char* caption) {
         if (*c == '\r') {
             continue;
         }
-        spoken += *c == '\n' ? ' ' : *c;
+        spoken.append(*c == '\n' ? ' ' : *c);
     }
     return spoken;
 }

@@ -3,12 +3,12 @@
 // system needed.
 #pragma once
 
-#include <string>
+#include "core/spoken_text.h"
 
 namespace quorl {
 
 // The caption as a name; a null caption gives an empty name.
-std::string SpokenCaption(const char* caption);
+SpokenText SpokenCaption(const char* caption);
 
 // The mnemonic character of a caption (the one after the first single
 // "&"), or 0 when it has none.

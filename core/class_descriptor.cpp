@@ -34,7 +34,14 @@ ATOM RegisterLibraryClass(const ClassDescriptor& descriptor) {
     wc.hbrBackground = descriptor.background();
     wc.lpszMenuName = nullptr;
     wc.lpszClassName = descriptor.name;
-    const ATOM atom = RegisterClassA(&wc);
+    ATOM atom = RegisterClassA(&wc);
+    // Registered by an earlier setup that went only part of the way: the
+    // class is there, which is what was asked for.
+    if (atom == 0 && GetLastError() == ERROR_CLASS_ALREADY_EXISTS) {
+        WNDCLASSEXA existing{};
+        existing.cbSize = sizeof existing;
+        atom = static_cast<ATOM>(GetClassInfoExA(g_library.instance, descriptor.name, &existing));
+    }
     if (descriptor.registered != nullptr) {
         descriptor.registered(atom);
     }

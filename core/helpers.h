@@ -10,6 +10,10 @@ namespace quorl {
 // Window long of the control state word in both button classes.
 constexpr int kStateWordIndex = 4;
 
+// The answer to WM_CREATE of a control that could not make its record:
+// CreateWindowEx (and the dialog that lists the control) then fails.
+constexpr LRESULT kFailCreation = -1;
+
 // Sets (set != 0) or clears the mask bits of the state word. Returns true
 // only when the word really changed; callers repaint only then.
 bool ChangeStateBits(HWND window, LONG mask, BOOL set);

@@ -37,6 +37,9 @@ HPALETTE CreatePicturePalette(const unsigned char* dib, int colours) {
 HBITMAP CreatePaletteBitmap(const unsigned char* dib, const quorl::PaletteDib& layout,
                             HPALETTE palette) {
     HDC screen = GetDC(nullptr);
+    if (screen == nullptr) {
+        return nullptr;
+    }
     HPALETTE previous = SelectPalette(screen, palette, FALSE);
     RealizePalette(screen);
 

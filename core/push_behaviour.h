@@ -12,7 +12,6 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <string>
 
 #include "core/accessible.h"
 #include "core/class_descriptor.h"
@@ -92,12 +91,12 @@ public:
             (state & (QSTATE_PUSHED | QSTATE_TRACKING)) != 0 && (state & QSTATE_OUTSIDE) == 0;
         return STATE_SYSTEM_FOCUSABLE | (pressed ? STATE_SYSTEM_PRESSED : 0);
     }
-    static std::string AccessibleName(HWND window) {
-        std::string name = SpokenWindowText(window);
-        if (name.empty()) {
+    static SpokenText AccessibleName(HWND window) {
+        SpokenText name = SpokenWindowText(window);
+        if (name.empty() && !name.failed()) {
             Block block(window, kDataIndex);
             if (block) {
-                name = block->fieldName;
+                name.append(block->fieldName);
             }
         }
         return name;

@@ -131,7 +131,9 @@ LRESULT OnCreate(HWND window, Block& earlier, const CREATESTRUCTA* create) {
     if (GetWindowLongPtrA(window, QBWL_DATA) != 0) {
         Release(window, earlier);
     }
-    Block::Create(window, QBWL_DATA);
+    if (Block::Create(window, QBWL_DATA) == nullptr) {
+        return kFailCreation; // no record: CreateWindowEx reports the failure
+    }
     Block block(window, QBWL_DATA);
     if (block) {
         ChoosePicture(window, *block.get());
@@ -222,6 +224,9 @@ LRESULT OnQueryNewPalette(HWND window, const ButtonBlock* block) {
     }
     HWND parent = GetParent(window);
     HDC dc = GetDC(parent);
+    if (dc == nullptr) {
+        return 0;
+    }
     const UINT changed = RealizeIn(dc, palette, FALSE);
     ReleaseDC(parent, dc);
     if (changed == 0) {
@@ -237,6 +242,10 @@ LRESULT OnPaletteChanged(HWND window, const ButtonBlock* block, WPARAM changer) 
         return 0;
     }
     HDC dc = GetDC(window);
+    if (dc == nullptr) {
+        InvalidateAll(window);
+        return 0;
+    }
     HPALETTE previous = SelectPalette(dc, palette, TRUE);
     RealizePalette(dc);
     InvalidateAll(window);

@@ -207,7 +207,12 @@ UINT Paint(HWND window, ButtonBlock* block, HDC dc) {
 }
 
 void RepaintNow(HWND window, ButtonBlock* block) {
+    // Without a context the window is painted when it next asks.
     HDC dc = GetDC(window);
+    if (dc == nullptr) {
+        InvalidateRect(window, nullptr, TRUE);
+        return;
+    }
     Paint(window, block, dc);
     ReleaseDC(window, dc);
 }
@@ -217,6 +222,10 @@ void DrawFocusMark(HWND window, const ButtonBlock* block, HDC given) {
         return;
     }
     HDC dc = given != nullptr ? given : GetDC(window);
+    if (dc == nullptr) {
+        InvalidateRect(window, nullptr, TRUE); // the next paint shows the mark as it is
+        return;
+    }
     RECT client;
     GetClientRect(window, &client);
     if ((StateOf(window) & QSTATE_FOCUSED) != 0) {

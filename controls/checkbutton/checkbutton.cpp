@@ -178,7 +178,9 @@ LRESULT OnCreate(HWND window, Block& earlier, LPARAM lParam) {
     }
     const auto& create = *reinterpret_cast<const CREATESTRUCTA*>(lParam);
     Release(window, earlier);
-    Block::Create(window, QCWL_DATA);
+    if (Block::Create(window, QCWL_DATA) == nullptr) {
+        return kFailCreation; // no record: CreateWindowEx reports the failure
+    }
     Block block(window, QCWL_DATA);
     if (block) {
         LoadMarks(window, create, *block.get());

@@ -113,7 +113,12 @@ void RepaintNow(HWND window, CheckButtonData* data) {
     if (!IsWindowVisible(window)) {
         return;
     }
+    // Without a context the window is painted when it next asks.
     HDC dc = GetDC(window);
+    if (dc == nullptr) {
+        InvalidateRect(window, nullptr, TRUE);
+        return;
+    }
     Paint(window, data, dc);
     ReleaseDC(window, dc);
 }
@@ -125,6 +130,10 @@ void UpdateFocusFrame(HWND window, CheckButtonData* data, HDC dc) {
     Snapshot shot;
     TakeSnapshot(window, *data, shot);
     HDC target = dc != nullptr ? dc : GetDC(window);
+    if (target == nullptr) {
+        InvalidateRect(window, nullptr, TRUE); // the next paint shows the frame as it is
+        return;
+    }
 
     const RECT caption = CaptionRectOf(shot);
     RECT text = caption;

@@ -272,7 +272,7 @@ LONG AccessibleState(HWND) {
 }
 
 // The percentage as the bar writes it.
-std::string AccessibleValue(HWND window) {
+SpokenText AccessibleValue(HWND window) {
     char text[kPercentTextSize];
     FormatPercent(PercentageOf(window), text);
     return text;

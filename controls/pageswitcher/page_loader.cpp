@@ -184,8 +184,7 @@ HLOCAL LoadPage(HINSTANCE module, const char* name, HWND switcher, HINSTANCE con
         return nullptr;
     }
     const DialogHeader& header = reader.header();
-    HLOCAL handle = LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT,
-                               sizeof(PageRecord) + sizeof(HWND) * header.itemCount);
+    HLOCAL handle = Page::Allocate(sizeof(PageRecord) + sizeof(HWND) * header.itemCount);
     Page page(handle);
     if (!page) {
         if (handle != nullptr) {

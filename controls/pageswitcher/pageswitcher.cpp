@@ -2,6 +2,8 @@
 // time under a row of tabs, their controls living in the dialog itself.
 #include "controls/pageswitcher/pageswitcher.h"
 
+#include <utility>
+
 #include "controls/pageswitcher/pageswitcher_data.h"
 #include "core/accessible.h"
 #include "core/helpers.h"
@@ -559,6 +561,22 @@ LRESULT OnDestroy(HWND window, Block& block) {
     return DefWindowProcA(window, WM_DESTROY, 0, 0);
 }
 
+// After a WM_CREATE that failed the window gets WM_NCDESTROY alone: what
+// the creation made goes here. After WM_DESTROY nothing is left to free.
+LRESULT OnNcDestroy(HWND window, Block& block, WPARAM wParam, LPARAM lParam) {
+    if (block) {
+        for (int i = 0; i < block->pageCount; ++i) {
+            FreePage(block->pages[i], false);
+        }
+        block->pageCount = 0;
+        block->currentPage = kNoPage;
+    }
+    UnhookDialog(window);
+    block.Unlock();
+    Block::Destroy(window, GSWL_BLOCK);
+    return DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Block block(window, GSWL_BLOCK); // none yet at the first WM_CREATE
     switch (message) {
@@ -585,6 +603,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_DESTROY:
         return OnDestroy(window, block);
+    case WM_NCDESTROY:
+        return OnNcDestroy(window, block, wParam, lParam);
     case WM_MOVE:
         OnMove(block.get(), lParam);
         break;
@@ -633,18 +653,19 @@ LONG AccessibleRole(HWND) {
 }
 
 // The window text lists the page templates, which no reader should speak.
-std::string AccessibleName(HWND) {
+SpokenText AccessibleName(HWND) {
     return {};
 }
 
 // The page shown, by its tab's caption, or else by its template name.
-std::string AccessibleValue(HWND window) {
+SpokenText AccessibleValue(HWND window) {
     Block block(window, GSWL_BLOCK);
     if (!block || block->currentPage < 0) {
         return {};
     }
-    std::string caption = SpokenWindowText(block->tabs[block->currentPage]);
-    return caption.empty() ? block->names[block->currentPage] : caption;
+    SpokenText caption = SpokenWindowText(block->tabs[block->currentPage]);
+    return caption.empty() && !caption.failed() ? SpokenText(block->names[block->currentPage])
+                                                : std::move(caption);
 }
 
 int TabCount(HWND window) {

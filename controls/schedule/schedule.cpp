@@ -653,7 +653,7 @@ LONG AccessibleState(HWND) {
 }
 
 // The focused day: "Sonntag, 24. Dezember 1995".
-std::string AccessibleName(HWND window) {
+SpokenText AccessibleName(HWND window) {
     Block block(window, GSHWL_BLOCK);
     if (!block || !IsValidDate(block->grid.date)) {
         return {};
@@ -667,7 +667,7 @@ std::string AccessibleName(HWND window) {
 }
 
 // The date: "24.12.1995".
-std::string AccessibleValue(HWND window) {
+SpokenText AccessibleValue(HWND window) {
     Block block(window, GSHWL_BLOCK);
     if (!block) {
         return {};

@@ -227,7 +227,7 @@ LONG BarRole(HWND) {
     return ROLE_SYSTEM_STATUSBAR;
 }
 
-std::string NoName(HWND) {
+SpokenText NoName(HWND) {
     return {};
 }
 
@@ -239,9 +239,9 @@ LONG ReadOnly(HWND) {
     return STATE_SYSTEM_READONLY;
 }
 
-std::string FieldName(HWND window) {
-    const std::string text = StoredWindowText(window);
-    return SplitMarker(text.c_str()).text;
+SpokenText FieldName(HWND window) {
+    const SpokenText text = StoredWindowText(window);
+    return text.failed() ? SpokenText::Failed() : SpokenText(SplitMarker(text.c_str()).text);
 }
 
 } // namespace

@@ -43,7 +43,7 @@ HLOCAL CreateFieldNameBlock(const char* windowName) {
         return nullptr;
     }
     const std::size_t nameBytes = std::strlen(name) + 1;
-    HLOCAL block = LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, std::strlen(windowName) + 1);
+    HLOCAL block = LocalBlock<char>::Allocate(std::strlen(windowName) + 1);
     if (block == nullptr) {
         return nullptr;
     }
@@ -104,7 +104,17 @@ LRESULT OnCreate(HWND window, LPARAM lParam) {
     // A repeated WM_CREATE replaces the field name an earlier one made.
     LocalBlock<char>::Destroy(window, GTWL_FIELDNAME);
     HLOCAL block = create != nullptr ? CreateFieldNameBlock(create->lpszName) : nullptr;
-    SetWindowLongPtrA(window, GTWL_FIELDNAME, reinterpret_cast<LONG_PTR>(block));
+    // A field name that could not be kept fails the creation.
+    if (block == nullptr && create != nullptr && !IS_INTRESOURCE(create->lpszName) &&
+        create->lpszName != nullptr && LabelFieldName(create->lpszName) != nullptr) {
+        return kFailCreation;
+    }
+    SetLastError(ERROR_SUCCESS);
+    if (SetWindowLongPtrA(window, GTWL_FIELDNAME, reinterpret_cast<LONG_PTR>(block)) == 0 &&
+        GetLastError() != ERROR_SUCCESS) {
+        LocalFree(block);
+        return kFailCreation;
+    }
     return DefWindowProcA(window, WM_CREATE, 0, lParam);
 }
 
