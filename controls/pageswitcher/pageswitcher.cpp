@@ -541,29 +541,9 @@ void OnEraseBackground(HWND window, HDC dc) {
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
 }
 
-// Pages are freed; their controls and tabs belong to the dialog and go
-// with it.
-LRESULT OnDestroy(HWND window, Block& block) {
-    if (!block) {
-        Block::Destroy(window, GSWL_BLOCK); // one that could not be locked
-        return 0;
-    }
-    for (int i = 0; i < block->pageCount; ++i) {
-        FreePage(block->pages[i], false);
-    }
-    // A message that destroyed the switcher from a notification finds no
-    // pages when it goes on.
-    block->pageCount = 0;
-    block->currentPage = kNoPage;
-    UnhookDialog(window);
-    block.Unlock();
-    Block::Destroy(window, GSWL_BLOCK);
-    return DefWindowProcA(window, WM_DESTROY, 0, 0);
-}
-
-// After a WM_CREATE that failed the window gets WM_NCDESTROY alone: what
-// the creation made goes here. After WM_DESTROY nothing is left to free.
-LRESULT OnNcDestroy(HWND window, Block& block, WPARAM wParam, LPARAM lParam) {
+// The pages, the dialog's hook and the block go. A message that destroyed
+// the switcher from a notification finds no pages when it goes on.
+void ReleaseAll(HWND window, Block& block) {
     if (block) {
         for (int i = 0; i < block->pageCount; ++i) {
             FreePage(block->pages[i], false);
@@ -574,6 +554,23 @@ LRESULT OnNcDestroy(HWND window, Block& block, WPARAM wParam, LPARAM lParam) {
     UnhookDialog(window);
     block.Unlock();
     Block::Destroy(window, GSWL_BLOCK);
+}
+
+// Pages are freed; their controls and tabs belong to the dialog and go
+// with it.
+LRESULT OnDestroy(HWND window, Block& block) {
+    if (!block) {
+        Block::Destroy(window, GSWL_BLOCK); // one that could not be locked
+        return 0;
+    }
+    ReleaseAll(window, block);
+    return DefWindowProcA(window, WM_DESTROY, 0, 0);
+}
+
+// After a WM_CREATE that failed the window gets WM_NCDESTROY alone: what
+// the creation made goes here. After WM_DESTROY nothing is left to free.
+LRESULT OnNcDestroy(HWND window, Block& block, WPARAM wParam, LPARAM lParam) {
+    ReleaseAll(window, block);
     return DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
 }
 
