@@ -300,19 +300,8 @@ LONG WINAPI EndOnCrash(EXCEPTION_POINTERS* info) {
 // A fault is seen where it happens: the system swallows exceptions in
 // window procedures it calls back (WM_CREATE inside CreateWindowEx).
 LONG CALLBACK EndOnFault(EXCEPTION_POINTERS* info) {
-    switch (info->ExceptionRecord->ExceptionCode) {
-    case EXCEPTION_ACCESS_VIOLATION:
-    case EXCEPTION_ARRAY_BOUNDS_EXCEEDED:
-    case EXCEPTION_DATATYPE_MISALIGNMENT:
-    case EXCEPTION_ILLEGAL_INSTRUCTION:
-    case EXCEPTION_IN_PAGE_ERROR:
-    case EXCEPTION_INT_DIVIDE_BY_ZERO:
-    case EXCEPTION_PRIV_INSTRUCTION:
-    case EXCEPTION_STACK_OVERFLOW:
-        return EndOnCrash(info);
-    default:
-        return EXCEPTION_CONTINUE_SEARCH;
-    }
+    return stress::IsFault(info->ExceptionRecord->ExceptionCode) ? EndOnCrash(info)
+                                                                 : EXCEPTION_CONTINUE_SEARCH;
 }
 
 int RunChild(const FailOptions& options) {

@@ -91,4 +91,25 @@ struct HostileRow {
 };
 std::vector<HostileRow> RunHostile(const Options& options);
 
+// Exception codes that mean the code under test broke (as opposed to the
+// exceptions a program raises on purpose).
+inline bool IsFault(DWORD code) {
+    switch (code) {
+    case EXCEPTION_ACCESS_VIOLATION:
+    case EXCEPTION_ARRAY_BOUNDS_EXCEEDED:
+    case EXCEPTION_DATATYPE_MISALIGNMENT:
+    case EXCEPTION_ILLEGAL_INSTRUCTION:
+    case EXCEPTION_IN_PAGE_ERROR:
+    case EXCEPTION_INT_DIVIDE_BY_ZERO:
+    case EXCEPTION_INT_OVERFLOW:
+    case EXCEPTION_PRIV_INSTRUCTION:
+    case EXCEPTION_STACK_OVERFLOW:
+    case 0xC0000374: // heap corruption
+    case 0xC0000409: // stack buffer overrun
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace stress
